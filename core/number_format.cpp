@@ -1,0 +1,187 @@
+#include "number_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace umrido {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits and exponent of a number text, already checked against the syntax.
+struct Decimal {
+  bool negative = false;
+  std::string digits;  // integer and fraction digits, leading zeros removed
+  long long exponent = 0;  // value = 0.digits... scaled: digits * 10^exponent
+};
+
+// Converts digits * 10^exponent to Extended with one correct rounding, using
+// from_chars (locale-independent). Underflow is not a failure: such a tiny value
+// reads as the nearest representable one, found by scaling.
+std::optional<Extended> ToExtended(const Decimal& d) {
+  if (d.digits.empty()) return Extended{0};
+  std::string text = d.digits;
+  text += 'e';
+  text += std::to_string(d.exponent);
+  Extended value = 0;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
+  if (ec == std::errc::result_out_of_range) {
+    // Decimal exponent of the leading digit tells overflow from underflow.
+    const long long leading = d.exponent + static_cast<long long>(d.digits.size());
+    if (leading > 0) return std::nullopt;
+    // Underflow: read the digits at a harmless scale, then scale down in steps
+    // that stay exact until the last one.
+    std::string scaled = d.digits + "e" + std::to_string(d.exponent + 4000);
+    Extended v = 0;
+    if (std::from_chars(scaled.data(), scaled.data() + scaled.size(), v, std::chars_format::scientific).ec != std::errc()) {
+      return Extended{0};
+    }
+    for (int i = 0; i < 40 && v != 0; ++i) v /= Extended{1e100L};
+    return v;
+  }
+  if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<Extended> ParseNumber(std::string_view text, char separator) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && text[i] == ' ') ++i;
+  Decimal d;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    d.negative = text[i] == '-';
+    ++i;
+  }
+  bool mantissaSeen = false;
+  long long fractionDigits = 0;
+  while (i < n && IsDigit(text[i])) {
+    if (!(d.digits.empty() && text[i] == '0')) d.digits += text[i];
+    mantissaSeen = true;
+    ++i;
+  }
+  if (i < n && text[i] == separator) {
+    mantissaSeen = true;
+    ++i;
+    while (i < n && IsDigit(text[i])) {
+      if (!(d.digits.empty() && text[i] == '0')) {
+        d.digits += text[i];
+      }
+      ++fractionDigits;
+      ++i;
+    }
+  }
+  if (!mantissaSeen) return std::nullopt;
+  long long exponent = 0;
+  if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+    ++i;
+    bool expNegative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+      expNegative = text[i] == '-';
+      ++i;
+    }
+    while (i < n && IsDigit(text[i]) && exponent < 500) {
+      exponent = exponent * 10 + (text[i] - '0');
+      ++i;
+    }
+    if (expNegative) exponent = -exponent;
+  }
+  while (i < n && text[i] == ' ') ++i;
+  if (i != n) return std::nullopt;
+
+  // Keep the digit string short enough for from_chars while staying exact:
+  // trailing zeros only move the exponent.
+  while (!d.digits.empty() && d.digits.back() == '0') {
+    d.digits.pop_back();
+    ++exponent;
+  }
+  d.exponent = exponent - fractionDigits;
+  // Leading zeros of the fraction were skipped above but still count in the
+  // fraction length, so the exponent is right for the remaining digits.
+  std::optional<Extended> v = ToExtended(d);
+  if (!v) return std::nullopt;
+  return d.negative ? -*v : *v;
+}
+
+bool DetectDecimalIsPoint(char platformSeparator) { return !ParseNumber("1,1", platformSeparator).has_value(); }
+
+std::string FormatNumber(Extended x, int digits, char separator) {
+  if (!std::isfinite(x)) return std::string();
+  if (digits < 1) digits = 1;
+  if (digits > 18) digits = 18;
+  const Extended magnitude = std::fabs(x);
+  if (magnitude < std::numeric_limits<Extended>::min()) return "0";
+
+  // Expand to 18 significant digits, correctly rounded.
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
+  if (res.ec != std::errc()) return std::string();
+  // buf holds d.ddddddddddddddddde[+-]xx
+  std::string mantissa;
+  const char* p = buf;
+  int exp10 = 0;
+  for (; p < res.ptr && *p != 'e'; ++p) {
+    if (IsDigit(*p)) mantissa += *p;
+  }
+  if (p < res.ptr && *p == 'e') {
+    ++p;
+    std::from_chars(*p == '+' ? p + 1 : p, res.ptr, exp10);
+  }
+  int E = exp10 + 1;  // |x| = 0.d1d2... * 10^E
+
+  // Round half-up to `digits` digits.
+  std::string kept = mantissa.substr(0, static_cast<std::size_t>(digits));
+  if (mantissa.size() > static_cast<std::size_t>(digits) && mantissa[static_cast<std::size_t>(digits)] >= '5') {
+    int k = digits - 1;
+    while (k >= 0) {
+      if (kept[static_cast<std::size_t>(k)] == '9') {
+        kept[static_cast<std::size_t>(k)] = '0';
+        --k;
+      } else {
+        ++kept[static_cast<std::size_t>(k)];
+        break;
+      }
+    }
+    if (k < 0) {
+      kept = "1";
+      ++E;
+    }
+  }
+  while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
+
+  std::string out;
+  if (x < 0) out += '-';
+  if (E >= -3 && E <= digits) {
+    if (E >= 1) {
+      const std::size_t intLen = static_cast<std::size_t>(E);
+      if (kept.size() <= intLen) {
+        out += kept;
+        out.append(intLen - kept.size(), '0');
+      } else {
+        out += kept.substr(0, intLen);
+        out += separator;
+        out += kept.substr(intLen);
+      }
+    } else {
+      out += '0';
+      out += separator;
+      out.append(static_cast<std::size_t>(-E), '0');
+      out += kept;
+    }
+  } else {
+    out += kept[0];
+    if (kept.size() > 1) {
+      out += separator;
+      out += kept.substr(1);
+    }
+    out += 'E';
+    out += std::to_string(E - 1);
+  }
+  return out;
+}
+
+}  // namespace umrido

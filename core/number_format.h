@@ -1,0 +1,44 @@
+// The one number syntax every field reads and the one general format every
+// result is written in. Both take the decimal separator as a parameter, so the
+// caller decides which separator is in force; nothing here reads the locale.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace umrido {
+
+// The widest floating type of the platform: 80-bit extended on x86-64 GCC and
+// Clang, a plain double with MSVC.
+using Extended = long double;
+
+// The separator character for the `DecimalIsPoint` flag.
+constexpr char SeparatorChar(bool decimalIsPoint) { return decimalIsPoint ? '.' : ','; }
+
+// Reads a number text: blanks, an optional sign, digits with an optional
+// `separator` and fraction (at least one digit or the separator), an optional
+// exponent ("E"/"e", optional sign, digits; no digits reads as 0; digits are
+// taken while the exponent is below 500, a further digit fails), blanks.
+// Anything else fails. Computed in Extended and correctly rounded; a value
+// beyond the Extended range fails, a value too small reads as the nearest
+// representable one (possibly 0). Returns nullopt on failure.
+std::optional<Extended> ParseNumber(std::string_view text, char separator);
+
+// Whether `platformSeparator` is not the comma, found the way the program has
+// always found it: by trying to read "1,1" with it.
+bool DetectDecimalIsPoint(char platformSeparator);
+
+// The general notation with `digits` significant digits (1 to 18): |x| is
+// expanded to 18 digits, then rounded half-up to `digits`, trailing zeros are
+// dropped; fixed notation for -3 <= E <= digits (|x| = 0.d1d2... * 10^E),
+// otherwise d1[sep rest]E[-]exp. Zero and values below the normal range of
+// Extended give "0", never "-0". A NaN or infinity gives the empty string,
+// which no caller may show: check finiteness first.
+std::string FormatNumber(Extended x, int digits, char separator);
+
+// The converter's result format: FormatNumber with 8 digits. Never longer than
+// 16 characters (-1,2345678E-4932 is the longest).
+inline std::string FormatResult(Extended x, char separator) { return FormatNumber(x, 8, separator); }
+
+}  // namespace umrido
