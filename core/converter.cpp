@@ -1,0 +1,178 @@
+#include "converter.h"
+
+#include <cfloat>
+#include <cmath>
+#include <utility>
+
+namespace umrido {
+namespace {
+
+bool IsSignOrSeparatorOrExponent(char32_t c) { return c == ',' || c == '-' || c == '.' || c == 'E'; }
+
+bool Accepted(char32_t c) {
+  return c == kBackspace || c == ',' || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 'E' || c == 'e';
+}
+
+}  // namespace
+
+std::string Berechnung(const ConversionState& state, std::string_view input, char separator) {
+  const std::optional<Extended> value = ParseNumber(input, separator);
+  if (!value) return std::string(kConversionFailed);
+  const Extended factorV = state.FactorV;
+  const Extended factorN = state.FactorN;
+  if (!(factorV != 0) || !std::isfinite(factorV) || !std::isfinite(factorN)) return std::string(kConversionFailed);
+
+  Extended result;
+  if (state.CurrentCategory == kTemperature) {
+    const Extended offsetV = state.OffsetV;
+    const Extended offsetN = state.OffsetN;
+    result = ((*value - offsetV) * factorN) / factorV + offsetN;
+    // The offsets are doubles (273.15 is not exact), so a result that should be
+    // exactly zero comes out as a few units of their last bit. Anything that
+    // small is that noise, not a temperature.
+    const Extended noise = (std::fabs(offsetV) * std::fabs(factorN) / factorV + std::fabs(offsetN)) * 8 * DBL_EPSILON;
+    if (std::fabs(result) < noise) result = 0;
+  } else {
+    result = (*value * factorN) / factorV;
+  }
+  if (!std::isfinite(result)) return std::string(kConversionFailed);
+  return FormatResult(result, separator);
+}
+
+Converter::Converter(bool decimalIsPoint, bool german, CategoryId category)
+    : decimalIsPoint_(decimalIsPoint), german_(german) {
+  state_.CurrentCategory = category;
+  labelV_ = SymbolOfRow(0);
+  labelN_ = labelV_;
+}
+
+std::string Converter::SymbolOfRow(UnitRow row) const {
+  const UnitEntry* unit = UnitCatalogue::Unit(state_.CurrentCategory, row);
+  return unit != nullptr ? std::string(unit->Symbol(german_)) : std::string();
+}
+
+void Converter::Convert() { editN_.SetText(Berechnung(state_, editV_.Text(), Separator())); }
+
+void Converter::EditVChange(int depth) {
+  const std::string& text = editV_.Text();
+  if (!(text.empty() || text == "-") && !ParseNumber(text, Separator())) {
+    // Undo to the text before the last keystroke. That text was itself
+    // accepted, so the nested run ends at once; the depth guard only makes
+    // sure a broken record can never recurse without end.
+    if (editV_.SetText(lastKeyText_)) {
+      editV_.SetCaret(lastKeyCaret_);
+      if (depth < 2) EditVChange(depth + 1);
+    } else {
+      editV_.SetCaret(lastKeyCaret_);
+    }
+  }
+  Convert();
+}
+
+void Converter::SetEditVText(std::string text) {
+  if (editV_.SetText(std::move(text))) EditVChange();
+}
+
+void Converter::ListBoxUCClick(int position) { SelectCategory(CategoryAtListPosition(position, german_)); }
+
+void Converter::SelectCategory(CategoryId id) {
+  if (UnitCatalogue::Category(id) == nullptr) return;
+  state_.CurrentCategory = id;
+  state_.RowV = 0;
+  state_.RowN = 0;
+  state_.PickedRow = 0;
+  labelV_ = SymbolOfRow(0);
+  labelN_ = labelV_;
+  state_.FactorV = 1.0;
+  state_.OffsetV = 0.0;
+  state_.FactorN = 1.0;
+  state_.OffsetN = 0.0;
+  SetEditVText("1");
+  editN_.SetText("1");
+  EditVFocus(true);
+}
+
+void Converter::ImageMouseDown(Side side, int y) {
+  state_.PickedRow = (y < 0 ? 0 : y) / kRowPitch;
+  (side == Side::V ? state_.RowV : state_.RowN) = state_.PickedRow;
+  state_.PickSide = side;
+}
+
+void Converter::ImageMouseUp() {
+  const UnitEntry* unit = UnitCatalogue::Unit(state_.CurrentCategory, state_.PickedRow);
+  if (unit == nullptr) return;
+  if (state_.PickSide == Side::V) {
+    state_.FactorV = unit->factor;
+    state_.OffsetV = unit->offset;
+    labelV_ = std::string(unit->Symbol(german_));
+  } else {
+    state_.FactorN = unit->factor;
+    state_.OffsetN = unit->offset;
+    labelN_ = std::string(unit->Symbol(german_));
+  }
+  Convert();
+}
+
+void Converter::SpeedButtonSwapClick() {
+  std::swap(state_.FactorV, state_.FactorN);
+  std::swap(state_.OffsetV, state_.OffsetN);
+  std::swap(state_.RowV, state_.RowN);
+  std::swap(labelV_, labelN_);
+  SetEditVText(editN_.Text());
+  editV_.SelectAll();
+}
+
+void Converter::EditVKeyPress(char32_t c) {
+  lastKeyText_ = editV_.Text();
+  lastKeyCaret_ = editV_.SelStart();
+  if (!Accepted(c)) return;
+  if (c == ',' && decimalIsPoint_) c = '.';
+  if (c == '.' && !decimalIsPoint_) c = ',';
+  if (c == 'e') c = 'E';
+  if (IsSignOrSeparatorOrExponent(c) && editV_.Text().find(static_cast<char>(c)) != std::string::npos) return;
+  if (editV_.TypeCharacter(c)) EditVChange();
+}
+
+void Converter::EditVDeleteKey() {
+  if (editV_.DeleteForward()) EditVChange();
+}
+
+void Converter::EditVCut(Clipboard& clipboard) {
+  if (editV_.SelLength() == 0) return;
+  if (!clipboard.WriteText(editV_.SelectedText())) return;
+  if (editV_.TypeCharacter(kBackspace)) EditVChange();
+}
+
+void Converter::EditVPaste(Clipboard& clipboard) {
+  const std::optional<std::string> clip = clipboard.ReadText();
+  if (!clip) return;
+  if (editV_.Paste(*clip)) EditVChange();
+}
+
+void Converter::EditVFocus(bool selectAll) {
+  editN_.Blur();
+  editV_.Focus(selectAll);
+}
+
+void Converter::EditNFocus(bool selectAll) {
+  editV_.Blur();
+  editN_.Focus(selectAll);
+}
+
+void Converter::SpeedButtonInsertVClick(Clipboard& clipboard) {
+  EditVFocus(!editV_.HasFocus());
+  SetEditVText(std::string());
+  const std::optional<std::string> clip = clipboard.ReadText();
+  if (!clip) {
+    SetEditVText("0");
+    return;
+  }
+  if (editV_.Paste(*clip)) EditVChange();
+}
+
+void Converter::SpeedButtonCopyNClick(Clipboard& clipboard) {
+  EditNFocus(true);
+  clipboard.WriteText(editN_.SelectedText());
+}
+
+}  // namespace umrido

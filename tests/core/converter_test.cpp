@@ -1,0 +1,326 @@
+#include "converter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace umrido {
+namespace {
+
+// A clipboard that holds one text, or fails to be read at all.
+class FakeClipboard : public Clipboard {
+ public:
+  std::optional<std::string> content = std::string();
+  std::optional<std::string> ReadText() override { return content; }
+  bool WriteText(std::string_view text) override {
+    content = std::string(text);
+    return true;
+  }
+};
+
+// The row of a unit in its quantity, found by its German symbol, so that the
+// tables below name units the way the user sees them.
+UnitRow RowOf(CategoryId category, std::string_view symbol) {
+  const CategoryEntry* c = UnitCatalogue::Category(category);
+  for (int r = 0; c != nullptr && r < c->unitCount; ++r) {
+    if (c->units[r].symbolDe == symbol) return r;
+  }
+  ADD_FAILURE() << "no unit " << symbol << " in category " << category;
+  return 0;
+}
+
+std::string WithPoint(std::string s) {
+  std::replace(s.begin(), s.end(), ',', '.');
+  return s;
+}
+
+void Pick(Converter& c, Side side, UnitRow row) {
+  c.ImageMouseDown(side, row * kRowPitch + 5);
+  c.ImageMouseUp();
+}
+
+void Enter(Converter& c, std::string_view text) {
+  // Replace the whole field by typing, as a user would.
+  c.EditVSetSelection(0, c.EditV().Length());
+  c.EditVKeyPress(kBackspace);
+  for (char ch : text) c.EditVKeyPress(static_cast<unsigned char>(ch));
+}
+
+struct ConversionCase {
+  CategoryId category;
+  const char* from;  // German symbols
+  const char* to;
+  const char* input;  // with the comma as separator
+  const char* result;
+};
+
+class Conversion : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(Conversion, ShowsTheResultInEightDigitsWithEitherSeparator) {
+  const ConversionCase& k = GetParam();
+  for (bool point : {false, true}) {
+    Converter c(point, true, k.category);
+    c.SelectCategory(k.category);
+    Pick(c, Side::V, RowOf(k.category, k.from));
+    Pick(c, Side::N, RowOf(k.category, k.to));
+    Enter(c, point ? WithPoint(k.input) : k.input);
+    EXPECT_EQ(c.EditN().Text(), point ? WithPoint(k.result) : k.result)
+        << k.input << ' ' << k.from << " -> " << k.to << (point ? " (point)" : " (comma)");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, Conversion,
+    ::testing::Values(
+        ConversionCase{2, "km", "mile", "5", "3,106856"}, ConversionCase{2, "m", "m", "1234,5", "1234,5"},
+        ConversionCase{2, "m", "m", "123456789", "1,2345679E8"}, ConversionCase{2, "mile", "m", "1", "1609,344"},
+        ConversionCase{2, "' = ft", "\" = in", "1", "12"}, ConversionCase{2, "sm", "m", "1", "1852"},
+        ConversionCase{0, "k", "-", "1", "1000"}, ConversionCase{0, "Y", "y", "1", "1E48"},
+        ConversionCase{1, "rev.", "° = deg", "1", "360"}, ConversionCase{1, "rad", "g", "1", "63,661977"},
+        ConversionCase{3, "ac", "m²", "1", "4046,8564"}, ConversionCase{4, "gal [US]", "dm³ = l", "1", "3,7854115"},
+        ConversionCase{4, "gal [UK]", "dm³ = l", "1", "4,54609"}, ConversionCase{5, "d", "h", "1", "24"},
+        ConversionCase{5, "a", "d", "1", "365,2422"}, ConversionCase{8, "kn", "km/h", "1", "1,8519998"},
+        ConversionCase{8, "Ma", "km/h", "1", "1224"}, ConversionCase{9, "g", "m/s²", "1", "9,80665"},
+        ConversionCase{12, "lb.av.", "kg", "1", "0,45359237"}, ConversionCase{12, "oz.t.", "g", "1", "31,103475"},
+        ConversionCase{13, "kg/m³", "lb/ft³", "1", "0,062427961"},
+        ConversionCase{22, "bar", "Pa=N/m²", "1", "100000"}, ConversionCase{22, "atm", "Pa=N/m²", "1", "101325"},
+        ConversionCase{22, "lbf./in²=psi", "Pa=N/m²", "1", "6894,7573"},
+        ConversionCase{27, "kWh", "Nm = J", "1", "3600000"}, ConversionCase{27, "Btu", "Nm = J", "1", "1055,0559"},
+        ConversionCase{41, "Ci", "Bq", "1", "3,7E10"},
+        // Temperature: offsets apply, and exact zeros stay exact.
+        ConversionCase{30, "K", "°C", "0", "-273,15"}, ConversionCase{30, "°C", "°F", "-40", "-40"},
+        ConversionCase{30, "°C", "°F", "100", "212"}, ConversionCase{30, "°F", "°C", "32", "0"},
+        ConversionCase{30, "K", "°C", "273,15", "0"}, ConversionCase{30, "°Rank", "°F", "491,67", "32"},
+        ConversionCase{30, "°Rank", "K", "9", "5"}, ConversionCase{30, "°C", "K", "0", "273,15"},
+        ConversionCase{30, "°R", "°C", "0", "0"}, ConversionCase{30, "°F", "°C", "32,0001", "5,5555556E-5"},
+        // Temperature difference: factors alone.
+        ConversionCase{31, "K", "°F", "10", "18"}, ConversionCase{31, "°C", "K", "1", "1"},
+        ConversionCase{31, "°F", "°C", "0", "0"},
+        // Parse failures and the edges of the syntax.
+        ConversionCase{2, "m", "km", ",", "0"}, ConversionCase{2, "m", "m", "1E5", "100000"},
+        ConversionCase{2, "m", "m", "1E", "1"}, ConversionCase{2, "m", "m", "0,0001", "0,0001"},
+        ConversionCase{2, "m", "m", "0,00001", "1E-5"}, ConversionCase{2, "m", "m", "-0", "0"},
+        ConversionCase{2, "m", "nm", "1E4925", "?!"},  // beyond the extended range
+        ConversionCase{0, "y", "Y", "1E-4880", "1E-4928"}));
+
+TEST(Berechnung, FailsOnTextsThatAreNoNumber) {
+  ConversionState s;
+  for (const char* text : {"", "-", "   ", "?!", "1,5,", "abc"}) EXPECT_EQ(Berechnung(s, text, ','), "?!") << text;
+}
+
+struct KeyCase {
+  const char* name;
+  std::u32string keys;   // typed characters; U'\x7f' stands for the Delete key
+  const char* text;      // EditV afterwards
+  int caret;
+  const char* result;    // EditN afterwards
+};
+
+class Keystrokes : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(Keystrokes, FilterAndChangeHandling) {
+  const KeyCase& k = GetParam();
+  Converter c(false, true, 2);  // Length, m -> m, comma as separator
+  c.EditVSetSelection(0, 1);
+  c.EditVKeyPress(kBackspace);  // an empty field to start from
+  for (char32_t key : k.keys) {
+    if (key == U'\x7f') {
+      c.EditVDeleteKey();
+    } else if (key == U'\x01') {
+      c.EditVSetSelection(0, 0);  // caret to the start
+    } else if (key == U'\x02') {
+      c.EditVSetSelection(0, c.EditV().Length());  // select all
+    } else {
+      c.EditVKeyPress(key);
+    }
+  }
+  EXPECT_EQ(c.EditV().Text(), k.text);
+  EXPECT_EQ(c.EditV().SelStart(), k.caret);
+  EXPECT_EQ(c.EditN().Text(), k.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, Keystrokes,
+    ::testing::Values(
+        KeyCase{"Empty", U"", "", 0, "?!"}, KeyCase{"OneE", U"1E", "1E", 2, "1"},
+        KeyCase{"OneEFive", U"1e5", "1E5", 3, "100000"}, KeyCase{"LoneMinus", U"-", "-", 1, "?!"},
+        KeyCase{"MinusFive", U"-5", "-5", 2, "-5"}, KeyCase{"FiveMinusUndone", U"5-", "5", 1, "5"},
+        KeyCase{"PointTypesComma", U"1.5", "1,5", 3, "1,5"}, KeyCase{"SecondSeparator", U"1,5,", "1,5", 3, "1,5"},
+        KeyCase{"SecondE", U"1E5E", "1E5", 3, "100000"}, KeyCase{"SecondMinus", U"-5-", "-5", 2, "-5"},
+        KeyCase{"LoneSeparator", U",", ",", 1, "0"}, KeyCase{"Letters", U"a1b2", "12", 2, "12"},
+        KeyCase{"Blank", U"1 2", "12", 2, "12"}, KeyCase{"MinusAtTheStart", U"12\x01-", "-12", 1, "-12"},
+        // Deleting the leading 1 of 1E5 leaves E5, which goes back to 1E.
+        KeyCase{"DeleteLeadsToE5", U"1E5\x01\x7f", "1E", 2, "1"},
+        // The duplicate test sees selected text too: the minus inside the
+        // selection blocks a new minus even though it would be replaced.
+        KeyCase{"DuplicateInSelection", U"-5\x02-", "-5", 0, "-5"},
+        KeyCase{"SixteenCharacters", U"12345678901234567", "1234567890123456", 16, "1,2345679E15"},
+        KeyCase{"BackspaceToEmpty", U"5\b", "", 0, "?!"}));
+
+TEST(Converter, StartsWithOnesAndTheBaseUnit) {
+  Converter c(false, false, 2);
+  EXPECT_EQ(c.EditV().Text(), "1");
+  EXPECT_EQ(c.EditN().Text(), "1");
+  EXPECT_EQ(c.LabelV(), "m");
+  EXPECT_EQ(c.LabelN(), "m");
+  EXPECT_EQ(c.LastKeyText(), "0");
+  EXPECT_EQ(c.LastKeyCaret(), 1);
+}
+
+TEST(Converter, SwapConvertsTheShownResultBack) {
+  Converter c(false, true, 2);
+  Pick(c, Side::V, RowOf(2, "km"));
+  Pick(c, Side::N, RowOf(2, "mile"));
+  Enter(c, "5");
+  ASSERT_EQ(c.EditN().Text(), "3,106856");
+  c.SpeedButtonSwapClick();
+  EXPECT_EQ(c.EditV().Text(), "3,106856");
+  EXPECT_EQ(c.EditN().Text(), "5,0000001");
+  EXPECT_EQ(c.LabelV(), "mile");
+  EXPECT_EQ(c.LabelN(), "km");
+  EXPECT_EQ(c.State().RowV, RowOf(2, "mile"));
+  EXPECT_EQ(c.State().RowN, RowOf(2, "km"));
+  EXPECT_EQ(c.EditV().SelStart(), 0);
+  EXPECT_EQ(c.EditV().SelLength(), 8);
+}
+
+TEST(Converter, SwapOfAFailedResultRestoresTheLastInput) {
+  Converter c(false, true, 2);
+  Enter(c, "7");
+  c.EditVSetSelection(0, 1);
+  c.EditVKeyPress(kBackspace);  // empty: "?!" in the result, record "7"
+  ASSERT_EQ(c.EditN().Text(), "?!");
+  c.SpeedButtonSwapClick();
+  EXPECT_EQ(c.EditV().Text(), "7");
+  EXPECT_EQ(c.EditN().Text(), "7");
+}
+
+TEST(Converter, SelectorsPickOnReleaseOnly) {
+  Converter c(false, true, 1);  // Angle, 8 units
+  c.ImageMouseDown(Side::V, 143);
+  EXPECT_EQ(c.State().RowV, 7);
+  EXPECT_EQ(MarkerTop(c.State().RowV), 137);
+  EXPECT_EQ(c.State().FactorV, 1.0);  // nothing applied before the release
+  c.ImageMouseUp();
+  EXPECT_EQ(c.LabelV(), "rev.");
+  EXPECT_EQ(c.EditN().Text(), "6,2831853");  // 1 rev. = 2 pi rad
+  struct {
+    int y;
+    UnitRow row;
+  } edges[] = {{0, 0}, {17, 0}, {18, 1}, {35, 1}, {-3, 0}};
+  for (auto e : edges) {
+    c.ImageMouseDown(Side::N, e.y);
+    EXPECT_EQ(c.State().PickedRow, e.row) << e.y;
+  }
+  // A row past the unit count can be pressed only in theory: its release
+  // changes nothing.
+  c.ImageMouseDown(Side::N, 8 * 18);
+  c.ImageMouseUp();
+  EXPECT_EQ(c.LabelN(), "rad");
+  EXPECT_EQ(c.State().FactorN, 1.0);
+}
+
+TEST(Converter, CategoryChangeResetsBothSides) {
+  Converter c(false, true, 2);
+  Pick(c, Side::V, 6);
+  Pick(c, Side::N, 3);
+  Enter(c, "42");
+  c.ListBoxUCClick(8);  // German position 8: Druck
+  EXPECT_EQ(c.State().CurrentCategory, 22);
+  EXPECT_EQ(c.State().RowV, 0);
+  EXPECT_EQ(c.State().RowN, 0);
+  EXPECT_EQ(c.State().FactorV, 1.0);
+  EXPECT_EQ(c.State().FactorN, 1.0);
+  EXPECT_EQ(c.EditV().Text(), "1");
+  EXPECT_EQ(c.EditN().Text(), "1");
+  EXPECT_EQ(c.LabelV(), c.LabelN());
+  EXPECT_TRUE(c.EditV().HasFocus());
+  c.ListBoxUCClick(51);  // no such entry
+  EXPECT_EQ(c.State().CurrentCategory, 22);
+}
+
+TEST(Converter, LabelsTakeTheSymbolOfTheLanguageAtPickTime) {
+  Converter c(false, true, 2);
+  Pick(c, Side::N, 20);
+  EXPECT_EQ(c.LabelN(), "sm");
+  c.SetLanguage(false);
+  EXPECT_EQ(c.LabelN(), "sm");  // stays until picked again
+  Pick(c, Side::N, 20);
+  EXPECT_EQ(c.LabelN(), "n mile");
+  c.SelectCategory(27);
+  Pick(c, Side::V, 7);
+  EXPECT_EQ(c.LabelV(), "dyn.m ");  // the trailing blank belongs to the symbol
+}
+
+struct PasteCase {
+  const char* name;
+  std::optional<std::string> clip;
+  const char* text;
+  const char* result;
+};
+
+class PasteButton : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(PasteButton, ChecksWhatLandsInTheField) {
+  const PasteCase& k = GetParam();
+  Converter c(false, true, 2);
+  Enter(c, "8");
+  c.ListBoxUCClick(19);  // back to "1", but the keystroke record keeps "" before the 8
+  FakeClipboard cb;
+  cb.content = k.clip;
+  c.SpeedButtonInsertVClick(cb);
+  EXPECT_EQ(c.EditV().Text(), k.text);
+  EXPECT_EQ(c.EditN().Text(), k.result);
+  EXPECT_TRUE(c.EditV().HasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clipboard, PasteButton,
+    ::testing::Values(PasteCase{"Number", std::string("12,5"), "12,5", "12,5"},
+                      PasteCase{"Blanks", std::string(" 12 "), " 12 ", "12"},
+                      PasteCase{"Plus", std::string("+3"), "+3", "3"},
+                      PasteCase{"Letters", std::string("abc"), "", "?!"},
+                      PasteCase{"NoText", std::string(""), "", "?!"},
+                      PasteCase{"Unreadable", std::nullopt, "0", "0"},
+                      PasteCase{"TooLong", std::string("12345678901234567890"), "1234567890123456", "1,2345679E15"},
+                      PasteCase{"SecondLine", std::string("7\nabc"), "7", "7"}));
+
+TEST(Converter, RejectedPasteRestoresTheTextBeforeTheLastKeystroke) {
+  Converter c(false, true, 2);
+  FakeClipboard cb;
+  cb.content = "xyz";
+  c.SpeedButtonInsertVClick(cb);  // nothing typed since start: the record is "0"
+  EXPECT_EQ(c.EditV().Text(), "0");
+  EXPECT_EQ(c.EditN().Text(), "0");
+  Enter(c, "45");
+  c.EditVSetSelection(2, 0);
+  cb.content = "E";  // 45E reads as 45: accepted by a shortcut paste
+  c.EditVPaste(cb);
+  EXPECT_EQ(c.EditV().Text(), "45E");
+  cb.content = "--";
+  c.EditVPaste(cb);  // 45E-- does not read: back to "4", the text before the 5
+  EXPECT_EQ(c.EditV().Text(), "4");
+  EXPECT_EQ(c.EditV().SelStart(), 1);
+}
+
+TEST(Converter, CopyButtonCopiesTheWholeResultVerbatim) {
+  Converter c(false, true, 2);
+  FakeClipboard cb;
+  Enter(c, "-");
+  c.SpeedButtonCopyNClick(cb);
+  EXPECT_EQ(cb.content, "?!");
+  EXPECT_TRUE(c.EditN().HasFocus());
+  EXPECT_FALSE(c.EditV().HasFocus());
+  EXPECT_EQ(c.EditN().SelLength(), 2);
+  Enter(c, "2,5");
+  c.EditVSetSelection(1, 2);
+  c.EditVCut(cb);
+  EXPECT_EQ(cb.content, ",5");
+  EXPECT_EQ(c.EditV().Text(), "2");
+  EXPECT_EQ(c.EditN().Text(), "2");
+}
+
+}  // namespace
+}  // namespace umrido

@@ -1,0 +1,75 @@
+#include "text_field.h"
+
+#include <gtest/gtest.h>
+
+namespace umrido {
+namespace {
+
+TEST(TextField, TypingRespectsTheLimitAndReplacesTheSelection) {
+  TextField f("", 4);
+  for (char32_t c : U"12345") f.TypeCharacter(c);
+  EXPECT_EQ(f.Text(), "1234");  // the fifth character found no room
+  f.SetSelection(1, 2);
+  EXPECT_TRUE(f.TypeCharacter(U'x'));  // replacing two with one fits
+  EXPECT_EQ(f.Text(), "1x4");
+  EXPECT_EQ(f.SelStart(), 2);
+  EXPECT_TRUE(f.TypeCharacter(kBackspace));
+  EXPECT_EQ(f.Text(), "14");
+  f.SetCaret(0);
+  EXPECT_FALSE(f.TypeCharacter(kBackspace));  // nothing before the caret
+  EXPECT_TRUE(f.DeleteForward());
+  EXPECT_EQ(f.Text(), "4");
+}
+
+TEST(TextField, CountsCharactersNotBytes) {
+  TextField f("", 3);
+  f.SetText("äöü");
+  EXPECT_EQ(f.Length(), 3);
+  EXPECT_FALSE(f.TypeCharacter(U'x'));
+  f.SetSelection(1, 1);
+  EXPECT_EQ(f.SelectedText(), "ö");
+  EXPECT_TRUE(f.TypeCharacter(U'µ'));
+  EXPECT_EQ(f.Text(), "äµü");
+}
+
+TEST(TextField, PasteStopsAtALineBreakAndAtTheLimit) {
+  struct Case {
+    const char* before;
+    int selStart, selLength;
+    const char* clip;
+    const char* after;
+  } cases[] = {
+      {"", 0, 0, "12\n34", "12"},
+      {"", 0, 0, "123456789", "12345"},
+      {"99", 1, 0, "123456", "91239"},
+      {"9999", 0, 4, "abc\r\nx", "abc"},
+      {"12345", 5, 0, "6", "12345"},
+  };
+  for (const Case& c : cases) {
+    TextField f(c.before, 5);
+    f.SetSelection(c.selStart, c.selLength);
+    f.Paste(c.clip);
+    EXPECT_EQ(f.Text(), c.after) << c.clip;
+  }
+}
+
+TEST(TextField, ProgramWritesIgnoreTheLimitAndEqualTextIsNoChange) {
+  TextField f("1", 2);
+  EXPECT_TRUE(f.SetText("Error => press CE !"));
+  EXPECT_FALSE(f.SetText("Error => press CE !"));
+  f.SetSelection(2, 100);
+  EXPECT_EQ(f.SelLength(), f.Length() - 2);
+  f.SetSelection(-5, -1);
+  EXPECT_EQ(f.SelStart(), 0);
+  EXPECT_EQ(f.SelLength(), 0);
+}
+
+TEST(Utf8, InvalidBytesDecodeAsReplacementCharacters) {
+  EXPECT_EQ(DecodeUtf8("a\xC3"), U"a\uFFFD");
+  EXPECT_EQ(DecodeUtf8("\xFF" "b"), U"\uFFFD" U"b");
+  EXPECT_EQ(DecodeUtf8("\xE2\x82"), U"\uFFFD\uFFFD");
+  EXPECT_EQ(EncodeUtf8(DecodeUtf8("°C µ Å")), "°C µ Å");
+}
+
+}  // namespace
+}  // namespace umrido
