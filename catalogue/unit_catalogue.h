@@ -16,8 +16,8 @@ using UnitRow = int;
 inline constexpr int kCategoryCount = 51;
 inline constexpr int kUnitTotal = 573;
 inline constexpr int kMaxUnitsPerCategory = 21;
-inline constexpr int kStripPitch = 18;         // pixels per strip row
-inline constexpr int kStripTopMargin = 8;      // pixels above the first row
+inline constexpr int kStripPitch = 18;          // pixels per strip row
+inline constexpr int kStripTopMargin = 8;       // pixels above the first row
 inline constexpr CategoryId kTemperature = 30;  // the one quantity with offsets
 
 // One unit. Texts are UTF-8; a name may be empty, a symbol never is.

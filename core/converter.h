@@ -31,8 +31,8 @@ struct ConversionState {
   double OffsetV = 0.0;
   double FactorN = 1.0;
   double OffsetN = 0.0;
-  UnitRow RowV = 0;  // row of the source marker
-  UnitRow RowN = 0;  // row of the target marker
+  UnitRow RowV = 0;   // row of the source marker
+  UnitRow RowN = 0;   // row of the target marker
   int PickedRow = 0;  // row under the pointer at the last press on a selector
   Side PickSide = Side::V;
 };

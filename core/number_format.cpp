@@ -13,7 +13,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Digits and exponent of a number text, already checked against the syntax.
 struct Decimal {
   bool negative = false;
-  std::string digits;  // integer and fraction digits, leading zeros removed
+  std::string digits;      // integer and fraction digits, leading zeros removed
   long long exponent = 0;  // value = 0.digits... scaled: digits * 10^exponent
 };
 
@@ -35,7 +35,8 @@ std::optional<Extended> ToExtended(const Decimal& d) {
     // that stay exact until the last one.
     std::string scaled = d.digits + "e" + std::to_string(d.exponent + 4000);
     Extended v = 0;
-    if (std::from_chars(scaled.data(), scaled.data() + scaled.size(), v, std::chars_format::scientific).ec != std::errc()) {
+    if (std::from_chars(scaled.data(), scaled.data() + scaled.size(), v, std::chars_format::scientific).ec !=
+        std::errc()) {
       return Extended{0};
     }
     for (int i = 0; i < 40 && v != 0; ++i) v /= Extended{1e100L};

@@ -50,7 +50,8 @@ TEST(UnitCatalogue, HoldsEveryUnitWithItsInvariants) {
 
 TEST(UnitCatalogue, TextsUseOnlyTheLatinCharactersOfTheTable) {
   // UTF-8 sequences allowed besides ASCII: ° ² ³ µ(micro sign) Å Ä ä é.
-  const std::set<std::string> allowed = {"\u00B0", "\u00B2", "\u00B3", "\u00B5", "\u00C5", "\u00C4", "\u00E4", "\u00E9"};
+  const std::set<std::string> allowed = {"\u00B0", "\u00B2", "\u00B3", "\u00B5",
+                                         "\u00C5", "\u00C4", "\u00E4", "\u00E9"};
   auto check = [&](std::string_view s) {
     for (std::size_t i = 0; i < s.size(); ++i) {
       if (static_cast<unsigned char>(s[i]) < 0x80) continue;
@@ -146,7 +147,8 @@ TEST(UnitCatalogue, SpecialTextsStandAsTheUserSeesThem) {
   EXPECT_EQ(UnitCatalogue::Unit(0, 0)->nameDe, "Basis Einheit");
   EXPECT_EQ(UnitCatalogue::Unit(0, 14)->symbolDe, "\u00B5");  // the micro sign, not Greek mu
   EXPECT_EQ(UnitCatalogue::Unit(2, 20)->symbolEn, "n mile");
-  for (int r = 1; r <= 6; ++r) EXPECT_TRUE(UnitCatalogue::Unit(33, r)->nameDe.empty() && UnitCatalogue::Unit(33, r)->nameEn.empty());
+  for (int r = 1; r <= 6; ++r)
+    EXPECT_TRUE(UnitCatalogue::Unit(33, r)->nameDe.empty() && UnitCatalogue::Unit(33, r)->nameEn.empty());
   for (int r = 1; r <= 5; ++r) EXPECT_TRUE(UnitCatalogue::Unit(34, r)->nameEn.empty());
   EXPECT_EQ(UnitCatalogue::Category(44)->stripHeight, 44);
   for (CategoryId id : {0, 2, 4, 8, 12, 13, 22, 48}) EXPECT_EQ(UnitCatalogue::Category(id)->unitCount, 21);

@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{5, "a", "d", "1", "365,2422"}, ConversionCase{8, "kn", "km/h", "1", "1,8519998"},
         ConversionCase{8, "Ma", "km/h", "1", "1224"}, ConversionCase{9, "g", "m/s²", "1", "9,80665"},
         ConversionCase{12, "lb.av.", "kg", "1", "0,45359237"}, ConversionCase{12, "oz.t.", "g", "1", "31,103475"},
-        ConversionCase{13, "kg/m³", "lb/ft³", "1", "0,062427961"},
-        ConversionCase{22, "bar", "Pa=N/m²", "1", "100000"}, ConversionCase{22, "atm", "Pa=N/m²", "1", "101325"},
+        ConversionCase{13, "kg/m³", "lb/ft³", "1", "0,062427961"}, ConversionCase{22, "bar", "Pa=N/m²", "1", "100000"},
+        ConversionCase{22, "atm", "Pa=N/m²", "1", "101325"},
         ConversionCase{22, "lbf./in²=psi", "Pa=N/m²", "1", "6894,7573"},
         ConversionCase{27, "kWh", "Nm = J", "1", "3600000"}, ConversionCase{27, "Btu", "Nm = J", "1", "1055,0559"},
         ConversionCase{41, "Ci", "Bq", "1", "3,7E10"},
@@ -112,10 +112,10 @@ TEST(Berechnung, FailsOnTextsThatAreNoNumber) {
 
 struct KeyCase {
   const char* name;
-  std::u32string keys;   // typed characters; U'\x7f' stands for the Delete key
-  const char* text;      // EditV afterwards
+  std::u32string keys;  // typed characters; U'\x7f' stands for the Delete key
+  const char* text;     // EditV afterwards
   int caret;
-  const char* result;    // EditN afterwards
+  const char* result;  // EditN afterwards
 };
 
 class Keystrokes : public ::testing::TestWithParam<KeyCase> {};
@@ -143,21 +143,21 @@ TEST_P(Keystrokes, FilterAndChangeHandling) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, Keystrokes,
-    ::testing::Values(
-        KeyCase{"Empty", U"", "", 0, "?!"}, KeyCase{"OneE", U"1E", "1E", 2, "1"},
-        KeyCase{"OneEFive", U"1e5", "1E5", 3, "100000"}, KeyCase{"LoneMinus", U"-", "-", 1, "?!"},
-        KeyCase{"MinusFive", U"-5", "-5", 2, "-5"}, KeyCase{"FiveMinusUndone", U"5-", "5", 1, "5"},
-        KeyCase{"PointTypesComma", U"1.5", "1,5", 3, "1,5"}, KeyCase{"SecondSeparator", U"1,5,", "1,5", 3, "1,5"},
-        KeyCase{"SecondE", U"1E5E", "1E5", 3, "100000"}, KeyCase{"SecondMinus", U"-5-", "-5", 2, "-5"},
-        KeyCase{"LoneSeparator", U",", ",", 1, "0"}, KeyCase{"Letters", U"a1b2", "12", 2, "12"},
-        KeyCase{"Blank", U"1 2", "12", 2, "12"}, KeyCase{"MinusAtTheStart", U"12\x01-", "-12", 1, "-12"},
-        // Deleting the leading 1 of 1E5 leaves E5, which goes back to 1E.
-        KeyCase{"DeleteLeadsToE5", U"1E5\x01\x7f", "1E", 2, "1"},
-        // The duplicate test sees selected text too: the minus inside the
-        // selection blocks a new minus even though it would be replaced.
-        KeyCase{"DuplicateInSelection", U"-5\x02-", "-5", 0, "-5"},
-        KeyCase{"SixteenCharacters", U"12345678901234567", "1234567890123456", 16, "1,2345679E15"},
-        KeyCase{"BackspaceToEmpty", U"5\b", "", 0, "?!"}));
+    ::testing::Values(KeyCase{"Empty", U"", "", 0, "?!"}, KeyCase{"OneE", U"1E", "1E", 2, "1"},
+                      KeyCase{"OneEFive", U"1e5", "1E5", 3, "100000"}, KeyCase{"LoneMinus", U"-", "-", 1, "?!"},
+                      KeyCase{"MinusFive", U"-5", "-5", 2, "-5"}, KeyCase{"FiveMinusUndone", U"5-", "5", 1, "5"},
+                      KeyCase{"PointTypesComma", U"1.5", "1,5", 3, "1,5"},
+                      KeyCase{"SecondSeparator", U"1,5,", "1,5", 3, "1,5"},
+                      KeyCase{"SecondE", U"1E5E", "1E5", 3, "100000"}, KeyCase{"SecondMinus", U"-5-", "-5", 2, "-5"},
+                      KeyCase{"LoneSeparator", U",", ",", 1, "0"}, KeyCase{"Letters", U"a1b2", "12", 2, "12"},
+                      KeyCase{"Blank", U"1 2", "12", 2, "12"}, KeyCase{"MinusAtTheStart", U"12\x01-", "-12", 1, "-12"},
+                      // Deleting the leading 1 of 1E5 leaves E5, which goes back to 1E.
+                      KeyCase{"DeleteLeadsToE5", U"1E5\x01\x7f", "1E", 2, "1"},
+                      // The duplicate test sees selected text too: the minus inside the
+                      // selection blocks a new minus even though it would be replaced.
+                      KeyCase{"DuplicateInSelection", U"-5\x02-", "-5", 0, "-5"},
+                      KeyCase{"SixteenCharacters", U"12345678901234567", "1234567890123456", 16, "1,2345679E15"},
+                      KeyCase{"BackspaceToEmpty", U"5\b", "", 0, "?!"}));
 
 TEST(Converter, StartsWithOnesAndTheBaseUnit) {
   Converter c(false, false, 2);
@@ -282,8 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"Blanks", std::string(" 12 "), " 12 ", "12"},
                       PasteCase{"Plus", std::string("+3"), "+3", "3"},
                       PasteCase{"Letters", std::string("abc"), "", "?!"},
-                      PasteCase{"NoText", std::string(""), "", "?!"},
-                      PasteCase{"Unreadable", std::nullopt, "0", "0"},
+                      PasteCase{"NoText", std::string(""), "", "?!"}, PasteCase{"Unreadable", std::nullopt, "0", "0"},
                       PasteCase{"TooLong", std::string("12345678901234567890"), "1234567890123456", "1,2345679E15"},
                       PasteCase{"SecondLine", std::string("7\nabc"), "7", "7"}));
 

@@ -39,11 +39,8 @@ TEST(TextField, PasteStopsAtALineBreakAndAtTheLimit) {
     const char* clip;
     const char* after;
   } cases[] = {
-      {"", 0, 0, "12\n34", "12"},
-      {"", 0, 0, "123456789", "12345"},
-      {"99", 1, 0, "123456", "91239"},
-      {"9999", 0, 4, "abc\r\nx", "abc"},
-      {"12345", 5, 0, "6", "12345"},
+      {"", 0, 0, "12\n34", "12"},        {"", 0, 0, "123456789", "12345"}, {"99", 1, 0, "123456", "91239"},
+      {"9999", 0, 4, "abc\r\nx", "abc"}, {"12345", 5, 0, "6", "12345"},
   };
   for (const Case& c : cases) {
     TextField f(c.before, 5);
@@ -66,7 +63,10 @@ TEST(TextField, ProgramWritesIgnoreTheLimitAndEqualTextIsNoChange) {
 
 TEST(Utf8, InvalidBytesDecodeAsReplacementCharacters) {
   EXPECT_EQ(DecodeUtf8("a\xC3"), U"a\uFFFD");
-  EXPECT_EQ(DecodeUtf8("\xFF" "b"), U"\uFFFD" U"b");
+  EXPECT_EQ(DecodeUtf8("\xFF"
+                       "b"),
+            U"\uFFFD"
+            U"b");
   EXPECT_EQ(DecodeUtf8("\xE2\x82"), U"\uFFFD\uFFFD");
   EXPECT_EQ(EncodeUtf8(DecodeUtf8("°C µ Å")), "°C µ Å");
 }

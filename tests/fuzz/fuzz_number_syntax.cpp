@@ -1,0 +1,42 @@
+// Any byte string into the number syntax. Whatever reads as a number must
+// come back out of the result format as a text of at most 16 characters that
+// reads again as (nearly) the same number, with either separator.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string_view>
+
+#include "number_format.h"
+
+namespace {
+
+void Check(std::string_view text, char separator) {
+  using umrido::Extended;
+  const auto value = umrido::ParseNumber(text, separator);
+  if (!value) return;
+  if (!std::isfinite(*value)) std::abort();
+  for (int digits : {8, 15}) {
+    const std::string out = umrido::FormatNumber(*value, digits, separator);
+    if (out.empty()) std::abort();
+    if (digits == 8 && out.size() > 16) std::abort();
+    const auto back = umrido::ParseNumber(out, separator);
+    if (!back) std::abort();
+    if (std::fabs(*value) < std::numeric_limits<Extended>::min()) {
+      if (*back != 0) std::abort();
+      continue;
+    }
+    const Extended relative = std::fabs((*back - *value) / *value);
+    if (!(relative <= (digits == 8 ? 5.1e-8L : 5.1e-15L))) std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  Check(text, ',');
+  Check(text, '.');
+  return 0;
+}
