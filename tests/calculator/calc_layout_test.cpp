@@ -1,0 +1,114 @@
+// The pad as data: placement, the key layers and the indicator bands.
+#include <set>
+#include <tuple>
+
+#include "calc_test_util.h"
+
+namespace umrido::testing {
+namespace {
+
+using K = CalcKey;
+
+// Every position of the 7 x 5 pad holds exactly one key on top, whatever the
+// layer flags; stacked keys share a position only with their own cell.
+TEST(PadLayout, EachPositionShowsOneKeyInEveryLayer) {
+  for (int layer = 0; layer < 4; ++layer) {
+    const bool shift = (layer & 1) != 0;
+    const bool hyp = (layer & 2) != 0;
+    int onTop[7][5] = {};
+    for (const CalcKeyInfo& info : CalcKeys()) {
+      if (info.row < 0) continue;
+      ASSERT_LT(info.row, 7);
+      ASSERT_LT(info.column, 5);
+      if (IsKeyOnTop(info.key, shift, hyp)) ++onTop[info.row][info.column];
+    }
+    for (int r = 0; r < 7; ++r) {
+      for (int c = 0; c < 5; ++c) EXPECT_EQ(onTop[r][c], 1) << "row " << r << " column " << c << " layer " << layer;
+    }
+  }
+}
+
+TEST(PadLayout, LayerCellsHoldTheirOwnKeys) {
+  for (int cell = 0; cell < kKeyLayerCells; ++cell) {
+    std::set<std::pair<int, int>> positions;
+    for (CalcKey key : KeyLayer[static_cast<std::size_t>(cell)]) {
+      EXPECT_EQ(InfoOf(key).layerCell, cell) << InfoOf(key).name;
+      positions.insert({InfoOf(key).row, InfoOf(key).column});
+    }
+    EXPECT_EQ(positions.size(), 1u) << "cell " << cell;
+  }
+  EXPECT_EQ(InfoOf(K::SpeedButtonZiffer7).row, 3);
+  EXPECT_EQ(kPadRowTop[static_cast<std::size_t>(InfoOf(K::SpeedButtonIstGleich).row)], 306);
+  EXPECT_EQ(kPadColumnLeft[static_cast<std::size_t>(InfoOf(K::SpeedButtonIstGleich).column)], 168);
+}
+
+struct LayerCase {
+  bool shift;
+  bool hyp;
+  CalcKey cell0;
+  CalcKey sine;
+  CalcKey cosine;
+  CalcKey tangent;
+};
+
+class Layers : public ::testing::TestWithParam<LayerCase> {};
+
+TEST_P(Layers, KeysOnTop) {
+  const LayerCase& c = GetParam();
+  EXPECT_EQ(KeyOnTop(0, c.shift, c.hyp), c.cell0);
+  EXPECT_EQ(KeyOnTop(6, c.shift, c.hyp), c.sine);
+  EXPECT_EQ(KeyOnTop(7, c.shift, c.hyp), c.cosine);
+  EXPECT_EQ(KeyOnTop(8, c.shift, c.hyp), c.tangent);
+  // Hyp changes only the trigonometric cells.
+  for (int cell = 0; cell < 6; ++cell) EXPECT_EQ(KeyOnTop(cell, c.shift, c.hyp), KeyOnTop(cell, c.shift, false));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFlagStates, Layers,
+                         ::testing::Values(LayerCase{false, false, K::SpeedButtonX_1, K::SpeedButtonSin,
+                                                     K::SpeedButtonCos, K::SpeedButtonTan},
+                                           LayerCase{true, false, K::SpeedButtonXFak, K::SpeedButtonArcSin,
+                                                     K::SpeedButtonArcCos, K::SpeedButtonArcTan},
+                                           LayerCase{false, true, K::SpeedButtonX_1, K::SpeedButtonHypSin,
+                                                     K::SpeedButtonHypCos, K::SpeedButtonHypTan},
+                                           LayerCase{true, true, K::SpeedButtonXFak, K::SpeedButtonHypArcSin,
+                                                     K::SpeedButtonHypArcCos, K::SpeedButtonHypArcTan}));
+
+TEST(Layers, FlagsToggleAndPersistThroughCalculations) {
+  Pocket p;
+  const std::tuple<const char*, CalcKey, int, int> steps[] = {
+      {"Shift Hyp", K::SpeedButtonHypArcSin, -7, -7},
+      {"0,5 asinh 2 * 3 =", K::SpeedButtonHypArcSin, -7, -7},
+      {"Shift", K::SpeedButtonHypSin, 2, -7},
+      {"Hyp", K::SpeedButtonSin, 2, 2},
+  };
+  for (const auto& [keys, sine, shiftTop, hypTop] : steps) {
+    p.Run(keys);
+    const CalcState& s = p.calc.State();
+    EXPECT_EQ(KeyOnTop(6, s.ShiftOn, s.HypOn), sine) << keys;
+    EXPECT_EQ(ImageShiftTop(s.ShiftOn), shiftTop) << keys;
+    EXPECT_EQ(ImageHypTop(s.HypOn), hypTop) << keys;
+  }
+}
+
+TEST(AngleMode, DrgCyclesAndBadValuesFallBackToDegrees) {
+  Pocket p;
+  const int tops[] = {-7, -16, 2};
+  for (int top : tops) {
+    p.Run("DRG");
+    EXPECT_EQ(ImageDRGTop(p.calc.State().AngleMode), top);
+  }
+  EXPECT_EQ(p.calc.State().AngleMode, kAngleDeg);
+  for (int stored : {-1, 3, 7}) {
+    p.calc.SetAngleMode(stored);
+    EXPECT_EQ(p.calc.State().AngleMode, kAngleDeg);
+    p.Run("CE 90 sin");
+    EXPECT_EQ(p.Text(), "1");
+  }
+  p.calc.SetAngleMode(kAngleGrad);
+  p.Run("CE 100 sin DRG");
+  EXPECT_EQ(p.Text(), "1");
+  EXPECT_EQ(p.calc.State().AngleMode, kAngleDeg);
+}
+
+}  // namespace
+}  // namespace umrido::testing
