@@ -47,6 +47,41 @@ std::optional<Extended> ToExtended(const Decimal& d) {
   return value;
 }
 
+// Writes sign, digits and decimal exponent E (|x| = 0.digits * 10^E) in the
+// general notation: fixed for -3 <= E <= maxFixed, scientific otherwise.
+std::string Compose(bool negative, std::string kept, int E, int maxFixed, char separator) {
+  while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
+  std::string out;
+  if (negative) out += '-';
+  if (E >= -3 && E <= maxFixed) {
+    if (E >= 1) {
+      const std::size_t intLen = static_cast<std::size_t>(E);
+      if (kept.size() <= intLen) {
+        out += kept;
+        out.append(intLen - kept.size(), '0');
+      } else {
+        out += kept.substr(0, intLen);
+        out += separator;
+        out += kept.substr(intLen);
+      }
+    } else {
+      out += '0';
+      out += separator;
+      out.append(static_cast<std::size_t>(-E), '0');
+      out += kept;
+    }
+  } else {
+    out += kept[0];
+    if (kept.size() > 1) {
+      out += separator;
+      out += kept.substr(1);
+    }
+    out += 'E';
+    out += std::to_string(E - 1);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<Extended> ParseNumber(std::string_view text, char separator) {
@@ -136,6 +171,7 @@ std::string FormatNumber(Extended x, int digits, char separator) {
 
   // Round half-up to `digits` digits.
   std::string kept = mantissa.substr(0, static_cast<std::size_t>(digits));
+  int keptE = E;
   if (mantissa.size() > static_cast<std::size_t>(digits) && mantissa[static_cast<std::size_t>(digits)] >= '5') {
     int k = digits - 1;
     while (k >= 0) {
@@ -149,38 +185,14 @@ std::string FormatNumber(Extended x, int digits, char separator) {
     }
     if (k < 0) {
       kept = "1";
-      ++E;
+      ++keptE;
     }
   }
-  while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
-
-  std::string out;
-  if (x < 0) out += '-';
-  if (E >= -3 && E <= digits) {
-    if (E >= 1) {
-      const std::size_t intLen = static_cast<std::size_t>(E);
-      if (kept.size() <= intLen) {
-        out += kept;
-        out.append(intLen - kept.size(), '0');
-      } else {
-        out += kept.substr(0, intLen);
-        out += separator;
-        out += kept.substr(intLen);
-      }
-    } else {
-      out += '0';
-      out += separator;
-      out.append(static_cast<std::size_t>(-E), '0');
-      out += kept;
-    }
-  } else {
-    out += kept[0];
-    if (kept.size() > 1) {
-      out += separator;
-      out += kept.substr(1);
-    }
-    out += 'E';
-    out += std::to_string(E - 1);
+  std::string out = Compose(x < 0, kept, keptE, digits, separator);
+  // Right below the largest Extended, rounding up gives a text beyond the
+  // range that no field could read back; there the digits are cut instead.
+  if (exp10 >= std::numeric_limits<Extended>::max_exponent10 && !ParseNumber(out, separator)) {
+    out = Compose(x < 0, mantissa.substr(0, static_cast<std::size_t>(digits)), E, digits, separator);
   }
   return out;
 }

@@ -107,6 +107,18 @@ TEST(FormatResult, NeverExceedsSixteenCharactersAndReadsBack) {
   }
 }
 
+TEST(FormatNumber, TheLargestValuesStayReadable) {
+  // Rounding the largest Extended up would give a text beyond the range.
+  const long double top = std::numeric_limits<long double>::max();
+  for (long double x : {top, -top, top * 0.99999999999L}) {
+    for (int digits : {8, 15}) {
+      const std::string s = FormatNumber(x, digits, ',');
+      EXPECT_TRUE(ParseNumber(s, ',').has_value()) << s;
+    }
+  }
+  EXPECT_EQ(FormatResult(top, ','), "1,1897314E4932");
+}
+
 TEST(FormatNumber, NonFiniteGivesNoText) {
   EXPECT_EQ(FormatResult(std::numeric_limits<long double>::infinity(), ','), "");
   EXPECT_EQ(FormatResult(std::numeric_limits<long double>::quiet_NaN(), ','), "");
