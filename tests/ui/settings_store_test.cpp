@@ -1,0 +1,133 @@
+// Reading, checking and writing the five stored values.
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "settings_store.h"
+#include "unit_catalogue.h"
+
+using umrido::ui::RawSettings;
+using umrido::ui::SanitiseSettings;
+using umrido::ui::StoredSettings;
+
+Q_DECLARE_METATYPE(RawSettings)
+Q_DECLARE_METATYPE(StoredSettings)
+
+namespace {
+
+constexpr int kLength = 2;
+constexpr int kPressure = 22;
+constexpr int kSiPrefix = 0;
+
+StoredSettings Make(int category, int position, int angle, bool german, bool banner) {
+  StoredSettings s;
+  s.category = category;
+  s.listPosition = position;
+  s.angleMode = angle;
+  s.german = german;
+  s.bannerFirst = banner;
+  return s;
+}
+
+}  // namespace
+
+class SettingsStoreTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void sanitise_data() {
+    QTest::addColumn<RawSettings>("raw");
+    QTest::addColumn<StoredSettings>("expected");
+    const StoredSettings defaults = Make(kLength, 19, 0, true, true);
+    QTest::newRow("all valid, German") << RawSettings{kPressure, 8, 1, 1, 0} << Make(kPressure, 8, 1, true, false);
+    QTest::newRow("all valid, English") << RawSettings{kPressure, 27, 2, 0, 1} << Make(kPressure, 27, 2, false, true);
+    QTest::newRow("SI prefixes") << RawSettings{kSiPrefix, 30, 0, 0, 1} << Make(kSiPrefix, 30, 0, false, true);
+    QTest::newRow("nothing stored") << RawSettings{} << defaults;
+    QTest::newRow("first missing") << RawSettings{std::nullopt, 8, 1, 1, 0} << defaults;
+    QTest::newRow("last missing") << RawSettings{kPressure, 8, 1, 1, std::nullopt} << defaults;
+    QTest::newRow("category 51") << RawSettings{51, 8, 1, 1, 0} << Make(kLength, 19, 1, true, false);
+    QTest::newRow("category -1") << RawSettings{-1, 15, 1, 0, 0} << Make(kLength, 15, 1, false, false);
+    QTest::newRow("list position 51") << RawSettings{kPressure, 51, 1, 1, 0} << Make(kPressure, 8, 1, true, false);
+    QTest::newRow("angle mode 3") << RawSettings{kPressure, 8, 3, 1, 0} << Make(kPressure, 8, 0, true, false);
+    QTest::newRow("angle mode -1") << RawSettings{kPressure, 8, -1, 1, 0} << Make(kPressure, 8, 0, true, false);
+    QTest::newRow("SpracheD 2") << RawSettings{kPressure, 8, 1, 2, 0} << Make(kPressure, 8, 1, true, false);
+    QTest::newRow("ReklameD 7") << RawSettings{kPressure, 8, 1, 1, 7} << Make(kPressure, 8, 1, true, true);
+    QTest::newRow("German position in English")
+        << RawSettings{kPressure, 8, 1, 0, 0} << Make(kPressure, 27, 1, false, false);
+    QTest::newRow("position of another quantity") << RawSettings{kLength, 8, 0, 1, 1} << defaults;
+  }
+
+  void sanitise() {
+    QFETCH(RawSettings, raw);
+    QFETCH(StoredSettings, expected);
+    const StoredSettings got = SanitiseSettings(raw);
+    QCOMPARE(got.category, expected.category);
+    QCOMPARE(got.listPosition, expected.listPosition);
+    QCOMPARE(got.angleMode, expected.angleMode);
+    QCOMPARE(got.german, expected.german);
+    QCOMPARE(got.bannerFirst, expected.bannerFirst);
+    // Whatever was stored, list and strip name the same quantity.
+    QCOMPARE(umrido::CategoryAtListPosition(got.listPosition, got.german), got.category);
+  }
+
+  void readsOnlyWholeNumbers_data() {
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<int>("value");
+    QTest::newRow("7") << QVariant(7) << true << 7;
+    QTest::newRow("-3") << QVariant(-3) << true << -3;
+    QTest::newRow("'12' as text") << QVariant(QStringLiteral("12")) << true << 12;
+    QTest::newRow("'abc'") << QVariant(QStringLiteral("abc")) << false << 0;
+    QTest::newRow("'1.5'") << QVariant(QStringLiteral("1.5")) << false << 0;
+    QTest::newRow("4294967296") << QVariant(Q_INT64_C(4294967296)) << false << 0;
+    QTest::newRow("true") << QVariant(true) << false << 0;
+  }
+
+  void readsOnlyWholeNumbers() {
+    QFETCH(QVariant, stored);
+    QFETCH(bool, readable);
+    QFETCH(int, value);
+    QTemporaryDir dir;
+    QSettings store(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
+    store.setValue(QStringLiteral("UCDRG"), stored);
+    store.sync();
+    QSettings reread(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
+    const RawSettings raw = umrido::ui::ReadRawSettings(reread);
+    QCOMPARE(raw[2].has_value(), readable);
+    if (readable) QCOMPARE(*raw[2], value);
+    QVERIFY(!raw[0].has_value());  // never stored
+  }
+
+  void writeThenReadGivesTheSameValues_data() {
+    QTest::addColumn<StoredSettings>("settings");
+    QTest::newRow("defaults") << StoredSettings{};
+    QTest::newRow("Pressure, English, GRAD, calculator first") << Make(kPressure, 27, 2, false, false);
+  }
+
+  void writeThenReadGivesTheSameValues() {
+    QFETCH(StoredSettings, settings);
+    QTemporaryDir dir;
+    {
+      QSettings store(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
+      QVERIFY(umrido::ui::WriteSettings(store, settings));
+    }
+    QSettings store(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
+    // Flags are stored as 1 and 0.
+    QCOMPARE(store.value(QStringLiteral("SpracheD")).toInt(), settings.german ? 1 : 0);
+    QCOMPARE(store.value(QStringLiteral("ReklameD")).toInt(), settings.bannerFirst ? 1 : 0);
+    QVERIFY(SanitiseSettings(umrido::ui::ReadRawSettings(store)) == settings);
+  }
+
+  void writingToABlockedStoreFailsQuietly() {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettings store(dir.filePath(QStringLiteral("file/sub/s.conf")), QSettings::IniFormat);
+    QVERIFY(!umrido::ui::WriteSettings(store, StoredSettings{}));
+  }
+};
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "settings_store_test.moc"

@@ -1,0 +1,92 @@
+#include "ui_test_support.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace umrido::test {
+
+SettingsSandbox::SettingsSandbox() {
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+}
+
+void SettingsSandbox::Clear() {
+  QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
+  store.clear();
+  store.sync();
+}
+
+void SettingsSandbox::Store(const QString& name, const QVariant& value) {
+  QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
+  store.setValue(name, value);
+  store.sync();
+}
+
+std::optional<QVariant> SettingsSandbox::Read(const QString& name) const {
+  QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
+  if (!store.contains(name)) return std::nullopt;
+  return store.value(name);
+}
+
+ModalWatchdog::ModalWatchdog() {
+  timer_.setInterval(50);
+  connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::Check);
+  timer_.start();
+}
+
+void ModalWatchdog::Expect(std::function<void(QWidget*)> answer) { answer_ = std::move(answer); }
+
+int ModalWatchdog::TakeAnswered() {
+  const int n = answered_;
+  answered_ = 0;
+  return n;
+}
+
+bool ModalWatchdog::TakeUnexpected() {
+  const bool u = unexpected_;
+  unexpected_ = false;
+  return u;
+}
+
+void ModalWatchdog::Check() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr) return;
+  if (answer_) {
+    auto answer = std::move(answer_);
+    answer_ = nullptr;
+    answer(modal);
+    ++answered_;
+    return;
+  }
+  unexpected_ = true;
+  modal->close();
+}
+
+std::unique_ptr<ui::TFormUC> StartWindow() {
+  auto form = std::make_unique<ui::TFormUC>();
+  form->show();
+  QApplication::setActiveWindow(form.get());
+  form->activateWindow();
+  if (!QTest::qWaitForWindowActive(form.get())) qWarning("window did not become active");
+  return form;
+}
+
+QChar Separator() {
+  const QString point = QLocale::system().decimalPoint();
+  return point.isEmpty() || point.at(0) != QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+}
+
+QString WithSeparator(QString text) { return text.replace(QLatin1Char(','), Separator()); }
+
+void HoverOver(QWidget* w) {
+  QWidget* window = w->window();
+  QTest::mouseMove(window, w->mapTo(window, w->rect().center()));
+  QApplication::processEvents();
+}
+
+}  // namespace umrido::test

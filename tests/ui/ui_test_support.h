@@ -1,0 +1,77 @@
+// Shared by the window tests: a private settings store, a watchdog for modal
+// dialogs, and helpers to drive the real window.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "form_uc.h"
+
+namespace umrido::test {
+
+// Points the per-user settings store at a temporary folder for the life of
+// the process; call before anything reads settings.
+class SettingsSandbox {
+ public:
+  SettingsSandbox();
+  QString Path() const { return dir_.path(); }
+  // Removes every stored value.
+  void Clear();
+  // Stores the named values as given (32-bit integers, or any text).
+  void Store(const QString& name, const QVariant& value);
+  // The value stored under `name`, if any.
+  std::optional<QVariant> Read(const QString& name) const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// Fails the running test if a modal dialog opens unexpectedly; answers the
+// expected one with the given handler.
+class ModalWatchdog : public QObject {
+  Q_OBJECT
+
+ public:
+  ModalWatchdog();
+  // The next modal dialog goes to `answer`, which must close it.
+  void Expect(std::function<void(QWidget*)> answer);
+  // How many expected dialogs were answered; resets the count.
+  int TakeAnswered();
+  // True if an unexpected dialog appeared since the last call (it was
+  // closed to keep the test going).
+  bool TakeUnexpected();
+
+ private:
+  void Check();
+
+  QTimer timer_;
+  std::function<void(QWidget*)> answer_;
+  int answered_ = 0;
+  bool unexpected_ = false;
+};
+
+// Creates the window as at program start, shows and activates it.
+std::unique_ptr<ui::TFormUC> StartWindow();
+
+// The platform's decimal separator as the window uses it.
+QChar Separator();
+// `text` with every "," replaced by the platform's separator.
+QString WithSeparator(QString text);
+
+// The widget named `name` inside `form`; fails the test when missing.
+template <typename T = QWidget>
+T* Find(const QWidget* form, const char* name) {
+  return form->findChild<T*>(QLatin1String(name));
+}
+
+// Moves the pointer onto `w` the way a user would, so enter events arrive.
+void HoverOver(QWidget* w);
+
+}  // namespace umrido::test

@@ -1,0 +1,236 @@
+#include "calc_panel.h"
+
+#include <QPainter>
+
+#include "artwork.h"
+
+namespace umrido::ui {
+
+namespace {
+
+using art::KeyFace;
+
+// The face each key shows.
+KeyFace FaceOf(CalcKey key) {
+  switch (key) {
+    case CalcKey::SpeedButtonZiffer0:
+      return KeyFace::Digit0;
+    case CalcKey::SpeedButtonZiffer1:
+      return KeyFace::Digit1;
+    case CalcKey::SpeedButtonZiffer2:
+      return KeyFace::Digit2;
+    case CalcKey::SpeedButtonZiffer3:
+      return KeyFace::Digit3;
+    case CalcKey::SpeedButtonZiffer4:
+      return KeyFace::Digit4;
+    case CalcKey::SpeedButtonZiffer5:
+      return KeyFace::Digit5;
+    case CalcKey::SpeedButtonZiffer6:
+      return KeyFace::Digit6;
+    case CalcKey::SpeedButtonZiffer7:
+      return KeyFace::Digit7;
+    case CalcKey::SpeedButtonZiffer8:
+      return KeyFace::Digit8;
+    case CalcKey::SpeedButtonZiffer9:
+      return KeyFace::Digit9;
+    case CalcKey::SpeedButtonKomma:
+      return KeyFace::Comma;
+    case CalcKey::SpeedButtonPlus:
+      return KeyFace::Plus;
+    case CalcKey::SpeedButtonMinus:
+      return KeyFace::Minus;
+    case CalcKey::SpeedButtonMal:
+      return KeyFace::Multiply;
+    case CalcKey::SpeedButtonDurch:
+      return KeyFace::Divide;
+    case CalcKey::SpeedButtonXhochy:
+      return KeyFace::Power;
+    case CalcKey::SpeedButtonW_y:
+      return KeyFace::Root;
+    case CalcKey::SpeedButtonIstGleich:
+      return KeyFace::Equals;
+    case CalcKey::SpeedButtonCE:
+      return KeyFace::CE;
+    case CalcKey::SpeedButtonShift:
+      return KeyFace::Shift;
+    case CalcKey::SpeedButtonHyp:
+      return KeyFace::Hyp;
+    case CalcKey::SpeedButtonDRG:
+      return KeyFace::DRG;
+    case CalcKey::SpeedButtonExp:
+      return KeyFace::Exp;
+    case CalcKey::SpeedButtonX_1:
+      return KeyFace::Reciprocal;
+    case CalcKey::SpeedButtonX_2:
+      return KeyFace::Square;
+    case CalcKey::SpeedButtonW_2:
+      return KeyFace::SquareRoot;
+    case CalcKey::SpeedButtonLn:
+      return KeyFace::Ln;
+    case CalcKey::SpeedButtonLg:
+      return KeyFace::Lg;
+    case CalcKey::SpeedButtonPi:
+      return KeyFace::Pi;
+    case CalcKey::SpeedButtonPlusMinus:
+      return KeyFace::PlusMinus;
+    case CalcKey::SpeedButtonXFak:
+      return KeyFace::Factorial;
+    case CalcKey::SpeedButtonEhochx:
+      return KeyFace::ExpE;
+    case CalcKey::SpeedButton10hochx:
+      return KeyFace::Exp10;
+    case CalcKey::SpeedButtonEuler:
+      return KeyFace::Euler;
+    case CalcKey::SpeedButtonSin:
+      return KeyFace::Sin;
+    case CalcKey::SpeedButtonCos:
+      return KeyFace::Cos;
+    case CalcKey::SpeedButtonTan:
+      return KeyFace::Tan;
+    case CalcKey::SpeedButtonArcSin:
+      return KeyFace::ArcSin;
+    case CalcKey::SpeedButtonArcCos:
+      return KeyFace::ArcCos;
+    case CalcKey::SpeedButtonArcTan:
+      return KeyFace::ArcTan;
+    case CalcKey::SpeedButtonHypSin:
+      return KeyFace::HypSin;
+    case CalcKey::SpeedButtonHypCos:
+      return KeyFace::HypCos;
+    case CalcKey::SpeedButtonHypTan:
+      return KeyFace::HypTan;
+    case CalcKey::SpeedButtonHypArcSin:
+      return KeyFace::HypArcSin;
+    case CalcKey::SpeedButtonHypArcCos:
+      return KeyFace::HypArcCos;
+    case CalcKey::SpeedButtonHypArcTan:
+      return KeyFace::HypArcTan;
+    case CalcKey::SpeedButtonMplus:
+      return KeyFace::MPlus;
+    case CalcKey::SpeedButtonMminus:
+      return KeyFace::MMinus;
+    case CalcKey::SpeedButtonMR:
+      return KeyFace::MR;
+    case CalcKey::SpeedButtonMC:
+      return KeyFace::MC;
+    case CalcKey::SpeedButtonInsertCalc:
+    case CalcKey::SpeedButtonCopyCalc:
+      break;
+  }
+  return KeyFace::Digit0;
+}
+
+// Places above the pad: the two clipboard keys in the top corners, the
+// heading between them, the display below with its indicator strip along
+// its lower edge.
+constexpr QRect kInsertCalc{4, 4, 24, 24};
+constexpr QRect kCopyCalc{182, 4, 24, 24};
+constexpr QRect kLabelCalc{30, 4, 150, 24};
+constexpr QRect kEditCalc{5, 33, 199, 37};
+constexpr QRect kIndicatorStrip{8, 59, 193, 10};
+constexpr int kImageShiftLeft = 7;
+constexpr int kImageHypLeft = 44;
+constexpr int kImageDRGLeft = 81;
+
+}  // namespace
+
+PadKey::PadKey(QWidget* parent, CalcKey key) : QAbstractButton(parent), key_(key) {
+  const CalcKeyInfo& info = InfoOf(key);
+  setObjectName(QLatin1String(info.name));
+  setGeometry(kPadColumnLeft[static_cast<std::size_t>(info.column)], kPadRowTop[static_cast<std::size_t>(info.row)],
+              kPadKeyWidth, kPadKeyHeight);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void PadKey::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  // Drawn for the screen the key is on, so the face stays sharp.
+  if (face_.isNull() || face_.devicePixelRatio() != devicePixelRatioF()) {
+    face_ = art::KeyFacePixmap(FaceOf(key_), devicePixelRatioF());
+  }
+  const QPixmap& face = face_;
+  if (isDown()) {
+    p.drawPixmap(1, 1, face);
+    p.fillRect(rect(), QColor(0, 0, 0, 40));
+  } else {
+    p.drawPixmap(0, 0, face);
+  }
+}
+
+CalcPanel::CalcPanel(QWidget* parent) : Panel(parent, "PanelRechner", kGeometry) {
+  auto* insert = MakeGlyphButton(this, "SpeedButtonInsertCalc", kInsertCalc, QIcon(), false);
+  labelCalc_ = MakeLabel(this, "LabelCalc", kLabelCalc);
+  auto* copy = MakeGlyphButton(this, "SpeedButtonCopyCalc", kCopyCalc, QIcon(), false);
+  buttons_[static_cast<std::size_t>(CalcKey::SpeedButtonInsertCalc)] = insert;
+  buttons_[static_cast<std::size_t>(CalcKey::SpeedButtonCopyCalc)] = copy;
+
+  editCalc_ = new FieldEdit(this);
+  editCalc_->setObjectName(QStringLiteral("EditCalc"));
+  editCalc_->setGeometry(kEditCalc);
+  editCalc_->setFocusPolicy(Qt::StrongFocus);
+  // The indicator strip covers the lower part of the field; the text sits
+  // above it.
+  editCalc_->setTextMargins(2, 0, 2, kIndicatorStrip.height());
+  editCalc_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QPalette pal = editCalc_->palette();
+  pal.setColor(QPalette::Base, Qt::white);
+  pal.setColor(QPalette::Text, Qt::black);
+  editCalc_->setPalette(pal);
+
+  strip_ = new QWidget(this);
+  strip_->setObjectName(QStringLiteral("PanelRechnerDRG"));
+  strip_->setGeometry(kIndicatorStrip);
+  strip_->setAutoFillBackground(true);
+  QPalette stripPal = strip_->palette();
+  stripPal.setColor(QPalette::Window, Qt::white);
+  strip_->setPalette(stripPal);
+  imageShift_ = MakeLabel(strip_, "ImageShift", QRect(QPoint(kImageShiftLeft, 2), art::kIndicatorShiftSize),
+                          Qt::AlignLeft | Qt::AlignTop);
+  imageHyp_ = MakeLabel(strip_, "ImageHyp", QRect(QPoint(kImageHypLeft, 2), art::kIndicatorHypSize),
+                        Qt::AlignLeft | Qt::AlignTop);
+  imageDRG_ = MakeLabel(strip_, "ImageDRG", QRect(QPoint(kImageDRGLeft, 2), art::kIndicatorDrgSize),
+                        Qt::AlignLeft | Qt::AlignTop);
+
+  for (const CalcKeyInfo& info : CalcKeys()) {
+    if (info.row < 0) continue;
+    auto* key = new PadKey(this, info.key);
+    buttons_[static_cast<std::size_t>(info.key)] = key;
+    // The digits carry no hint; screen readers still want to name them.
+    if (info.group == CalcKeyGroup::kZiffer && info.key != CalcKey::SpeedButtonKomma) {
+      key->setAccessibleName(
+          QString::number(static_cast<int>(info.key) - static_cast<int>(CalcKey::SpeedButtonZiffer0)));
+    }
+  }
+  for (int i = 0; i < kCalcKeyCount; ++i) {
+    const auto key = static_cast<CalcKey>(i);
+    connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, [this, key] {
+      if (onKey) onKey(key);
+    });
+  }
+}
+
+void CalcPanel::SetClipboardGlyphs(const QIcon& paste, const QIcon& copy) {
+  Button(CalcKey::SpeedButtonInsertCalc)->setIcon(paste);
+  Button(CalcKey::SpeedButtonCopyCalc)->setIcon(copy);
+}
+
+void CalcPanel::DrawIndicators(qreal dpr) {
+  imageShift_->setPixmap(art::IndicatorShift(dpr));
+  imageHyp_->setPixmap(art::IndicatorHyp(dpr));
+  imageDRG_->setPixmap(art::IndicatorDrg(dpr));
+}
+
+void CalcPanel::ShowModes(const CalcState& state) {
+  imageShift_->move(kImageShiftLeft, ImageShiftTop(state.ShiftOn));
+  imageHyp_->move(kImageHypLeft, ImageHypTop(state.HypOn));
+  imageDRG_->move(kImageDRGLeft, ImageDRGTop(state.AngleMode));
+  for (const CalcKeyInfo& info : CalcKeys()) {
+    if (info.layerCell < 0) continue;
+    QAbstractButton* b = Button(info.key);
+    const bool onTop = IsKeyOnTop(info.key, state.ShiftOn, state.HypOn);
+    if (onTop) b->raise();
+    b->setVisible(onTop);
+  }
+}
+
+}  // namespace umrido::ui

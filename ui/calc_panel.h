@@ -1,0 +1,71 @@
+// The calculator panel `PanelRechner`: the display `EditCalc` with its
+// indicator strip, the heading with the two clipboard keys, and the pad.
+// It only shows the engine's state; every key goes to the window.
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QToolButton>
+
+#include <array>
+#include <functional>
+
+#include "calc_engine.h"
+#include "field_edit.h"
+#include "panels.h"
+
+namespace umrido::ui {
+
+// A pad key: a painted face, no caption, never the keyboard focus.
+class PadKey : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  PadKey(QWidget* parent, CalcKey key);
+  CalcKey Key() const { return key_; }
+  QSize sizeHint() const override { return {kPadKeyWidth, kPadKeyHeight}; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  CalcKey key_;
+  QPixmap face_;  // drawn for the screen's pixel ratio, redrawn when it changes
+};
+
+class CalcPanel : public Panel {
+  Q_OBJECT
+
+ public:
+  static constexpr QRect kGeometry{407, 55, 210, 347};
+
+  explicit CalcPanel(QWidget* parent);
+
+  // Any key of the panel was clicked, the clipboard keys included.
+  std::function<void(CalcKey)> onKey;
+
+  FieldEdit* Display() const { return editCalc_; }
+  QLabel* Heading() const { return labelCalc_; }
+  QWidget* IndicatorStrip() const { return strip_; }
+  QAbstractButton* Button(CalcKey key) const { return buttons_[static_cast<std::size_t>(key)]; }
+
+  // Gives the clipboard keys their pictures (those of the header's keys).
+  void SetClipboardGlyphs(const QIcon& paste, const QIcon& copy);
+  // Draws the indicator bands for the screen's pixel ratio.
+  void DrawIndicators(qreal dpr);
+
+  // Shows the layer flags and angle mode: indicator bands and the keys on top
+  // of the stacked cells. The display is mirrored by the window.
+  void ShowModes(const CalcState& state);
+
+ private:
+  FieldEdit* editCalc_;
+  QLabel* labelCalc_;
+  QWidget* strip_;
+  QLabel* imageShift_;
+  QLabel* imageHyp_;
+  QLabel* imageDRG_;
+  std::array<QAbstractButton*, kCalcKeyCount> buttons_{};
+};
+
+}  // namespace umrido::ui

@@ -1,0 +1,42 @@
+#include "category_list.h"
+
+#include <QMouseEvent>
+
+namespace umrido::ui {
+
+CategoryList::CategoryList(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (quiet_ || row < 0) return;
+    if (pressed_) pressChangedRow_ = true;
+    emit userSelected(row);
+  });
+}
+
+void CategoryList::SetRowQuietly(int row) {
+  quiet_ = true;
+  setCurrentRow(row);
+  if (row < 0) clearSelection();
+  quiet_ = false;
+}
+
+void CategoryList::mousePressEvent(QMouseEvent* e) {
+  pressed_ = true;
+  pressChangedRow_ = false;
+  QListWidget::mousePressEvent(e);
+}
+
+void CategoryList::mouseReleaseEvent(QMouseEvent* e) {
+  const bool changed = pressChangedRow_;
+  pressed_ = false;
+  pressChangedRow_ = false;
+  QListWidget::mouseReleaseEvent(e);
+  // A click on the entry already selected changes no row but still counts
+  // as choosing it again.
+  const QModelIndex index = indexAt(e->position().toPoint());
+  if (!changed && e->button() == Qt::LeftButton && index.isValid() && index.row() == currentRow()) {
+    emit userSelected(index.row());
+  }
+}
+
+}  // namespace umrido::ui

@@ -1,0 +1,406 @@
+// The window's actions: each turns one user gesture into engine calls and
+// mirrors the result on screen.
+#include "form_uc.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "artwork.h"
+#include "calc_panel.h"
+#include "category_list.h"
+#include "field_edit.h"
+#include "panels.h"
+#include "status_hint.h"
+#include "texts.h"
+#include "unit_strip.h"
+
+namespace umrido::ui {
+
+namespace {
+
+QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+
+void MirrorField(FieldEdit* w, const TextField& f) {
+  const QString text = QString::fromStdString(f.Text());
+  // The engine counts characters; so does QString for every text these
+  // fields can hold.
+  w->Mirror(text, f.SelStart(), f.SelLength());
+}
+
+// The character a key event types, if any.
+std::optional<char32_t> TypedCharacter(const QKeyEvent* e) {
+  if (e->key() == Qt::Key_Backspace) return kBackspace;
+  const QList<uint> ucs = e->text().toUcs4();
+  if (ucs.isEmpty()) return std::nullopt;
+  return static_cast<char32_t>(ucs.first());
+}
+
+bool IsFocusFromElsewhere(Qt::FocusReason reason) {
+  // Window (de)activation and popups leave the focus where it was as far as
+  // the fields are concerned.
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- converter
+
+void TFormUC::ListBoxUCClick(int position) {
+  converter_->ListBoxUCClick(position);
+  LabelTextSchreiben();
+  PanelUnitHoeheAnpassen();
+  if (QListWidgetItem* item = listBoxUC_->item(position)) labelUnit_->setText(item->text());
+  MirrorConverter();
+}
+
+void TFormUC::ImageMouseDown(Side side, int y) {
+  converter_->ImageMouseDown(side, y);
+  MirrorConverter();
+}
+
+void TFormUC::ImageMouseUp() {
+  converter_->ImageMouseUp();
+  MirrorConverter();
+}
+
+void TFormUC::SpeedButtonSwapClick() {
+  converter_->SpeedButtonSwapClick();
+  MirrorConverter();
+}
+
+void TFormUC::SpeedButtonInsertVClick() {
+  converter_->SpeedButtonInsertVClick(clipboard_);
+  MirrorConverter();
+}
+
+void TFormUC::SpeedButtonCopyNClick() {
+  converter_->SpeedButtonCopyNClick(clipboard_);
+  MirrorConverter();
+}
+
+bool TFormUC::EditVKey(QKeyEvent* e) {
+  if (e->matches(QKeySequence::Paste)) {
+    converter_->EditVPaste(clipboard_);
+  } else if (e->matches(QKeySequence::Cut)) {
+    converter_->EditVCut(clipboard_);
+  } else if (e->matches(QKeySequence::Copy)) {
+    if (editV_->hasSelectedText()) clipboard_.WriteText(editV_->selectedText().toStdString());
+  } else if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
+    // The field keeps no history of its own.
+  } else if (e->key() == Qt::Key_Delete) {
+    if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) converter_->EditVDeleteKey();
+  } else if (FieldEdit::IsNavigation(e)) {
+    return false;
+  } else if (const auto c = TypedCharacter(e)) {
+    converter_->EditVKeyPress(*c);
+  } else {
+    return false;
+  }
+  MirrorConverter();
+  return true;
+}
+
+bool TFormUC::EditNKey(QKeyEvent* e) {
+  if (e->matches(QKeySequence::Copy)) {
+    if (editN_->hasSelectedText()) clipboard_.WriteText(editN_->selectedText().toStdString());
+    return true;
+  }
+  // Read-only: only the caret and selection move.
+  return !FieldEdit::IsNavigation(e);
+}
+
+void TFormUC::EditVFocusIn(Qt::FocusReason reason) {
+  if (!converter_->EditV().HasFocus() && reason != Qt::PopupFocusReason) {
+    converter_->EditVFocus(reason != Qt::MouseFocusReason);
+  }
+  MirrorConverter();
+}
+
+void TFormUC::EditNFocusIn(Qt::FocusReason reason) {
+  if (!converter_->EditN().HasFocus() && reason != Qt::PopupFocusReason) {
+    converter_->EditNFocus(reason != Qt::MouseFocusReason);
+  }
+  MirrorConverter();
+}
+
+// --------------------------------------------------------------- calculator
+
+void TFormUC::SpeedButtonZifferClick(CalcKey key) {
+  calculator_->SpeedButtonZifferClick(key);
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonCalcBClick(CalcKey key) {
+  calculator_->SpeedButtonCalcBClick(key);
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonCalcAClick(CalcKey key) {
+  calculator_->SpeedButtonCalcAClick(key);
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonCalcWClick(CalcKey key) {
+  calculator_->SpeedButtonCalcWClick(key);
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonCalcMClick(CalcKey key) {
+  calculator_->SpeedButtonCalcMClick(key);
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonCEClick() {
+  calculator_->SpeedButtonCEClick();
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonShiftClick() {
+  calculator_->SpeedButtonShiftClick();
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonHypClick() {
+  calculator_->SpeedButtonHypClick();
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonDRGClick() {
+  calculator_->SpeedButtonDRGClick();
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonExpClick() {
+  calculator_->SpeedButtonExpClick();
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonInsertCalcClick() {
+  calculator_->SpeedButtonInsertCalcClick(clipboard_);
+  MirrorCalculator();
+}
+
+void TFormUC::SpeedButtonCopyCalcClick() {
+  calculator_->SpeedButtonCopyCalcClick(clipboard_);
+  MirrorCalculator();
+}
+
+bool TFormUC::EditCalcKey(QKeyEvent* e) {
+  FieldEdit* display = panelRechner_->Display();
+  if (e->matches(QKeySequence::Copy)) {
+    // Copying changes nothing in the display, so the engine need not know.
+    if (display->hasSelectedText()) clipboard_.WriteText(display->selectedText().toStdString());
+    return true;
+  }
+  if (e->key() == Qt::Key_Delete) {
+    if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) calculator_->EditCalcDelete();
+  } else if (FieldEdit::IsNavigation(e)) {
+    return false;
+  } else if (const auto c = TypedCharacter(e)) {
+    // Paste, cut and undo shortcuts arrive as control characters, which the
+    // engine drops: the display takes clipboard text by its paste key only.
+    calculator_->EditCalcKeyPress(*c);
+  } else {
+    return false;
+  }
+  MirrorCalculator();
+  return true;
+}
+
+void TFormUC::EditCalcKeyUp(QKeyEvent* e) {
+  // A held key repeats its press but is released once.
+  if (e->isAutoRepeat() || !calculator_->Display().HasFocus()) return;
+  calculator_->EditCalcKeyUp();
+  MirrorCalculator();
+}
+
+void TFormUC::EditCalcFocusIn(Qt::FocusReason reason) {
+  FieldEdit* display = panelRechner_->Display();
+  if (!calculator_->Display().HasFocus()) {
+    if (reason == Qt::MouseFocusReason) {
+      calculator_->DisplayClicked(display->cursorPosition());
+    } else {
+      calculator_->DisplayFocusFromOtherControl();
+    }
+  }
+  MirrorCalculator();
+}
+
+// -------------------------------------------------------- focus and mirrors
+
+void TFormUC::FieldFocusOut(QWidget* field, Qt::FocusReason reason) {
+  if (!IsFocusFromElsewhere(reason)) return;
+  if (field == editV_) {
+    if (converter_->EditV().HasFocus()) converter_->EditVBlur();
+  } else if (field == editN_) {
+    if (converter_->EditN().HasFocus()) converter_->EditNBlur();
+  } else if (calculator_->Display().HasFocus()) {
+    calculator_->DisplayFocusLost();
+  }
+}
+
+void TFormUC::FieldSelectionMoved(QWidget* field) {
+  auto* edit = static_cast<FieldEdit*>(field);
+  if (mirroring_ || edit->LosingFocus()) return;
+  const auto [start, length] = edit->Selection();
+  if (field == editV_) {
+    converter_->EditVSetSelection(start, length);
+  } else if (field == editN_) {
+    converter_->EditNSetSelection(start, length);
+  } else {
+    calculator_->DisplaySelectionChanged(start, length);
+  }
+}
+
+void TFormUC::MirrorConverter() {
+  mirroring_ = true;
+  // Focus first: a field taking the focus may touch its selection, which
+  // the engine's then overrides.
+  FieldEdit* target = converter_->EditV().HasFocus() ? editV_ : converter_->EditN().HasFocus() ? editN_ : nullptr;
+  if (target != nullptr && focusWidget() != target) {
+    if (calculator_->Display().HasFocus()) calculator_->DisplayFocusLost();
+    target->setFocus(Qt::OtherFocusReason);
+  }
+  MirrorField(editV_, converter_->EditV());
+  MirrorField(editN_, converter_->EditN());
+  labelV_->setText(QString::fromStdString(converter_->LabelV()));
+  labelN_->setText(QString::fromStdString(converter_->LabelN()));
+  panelUnit_->SetMarkers(converter_->State().RowV, converter_->State().RowN);
+  mirroring_ = false;
+}
+
+void TFormUC::MirrorCalculator() {
+  mirroring_ = true;
+  FieldEdit* display = panelRechner_->Display();
+  if (calculator_->Display().HasFocus() && focusWidget() != display) {
+    if (converter_->EditV().HasFocus()) converter_->EditVBlur();
+    if (converter_->EditN().HasFocus()) converter_->EditNBlur();
+    display->setFocus(Qt::OtherFocusReason);
+  }
+  MirrorField(display, calculator_->Display());
+  panelRechner_->ShowModes(calculator_->State());
+  mirroring_ = false;
+}
+
+// ------------------------------------------------------------ strip, texts
+
+void TFormUC::LabelTextSchreiben() {
+  const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
+  if (category == nullptr) return;
+  // Rows beyond the unit count keep their old texts, out of sight.
+  for (int r = 0; r < category->unitCount; ++r) {
+    const UnitEntry& unit = category->units[r];
+    panelUnit_->SetRow(r, FromUtf8(unit.Symbol(languageFlag_)), FromUtf8(unit.Name(languageFlag_)));
+  }
+  hintHandler_->Refresh();
+}
+
+void TFormUC::PanelUnitHoeheAnpassen() {
+  const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
+  const int height = category != nullptr ? category->stripHeight : UnitStrip::kInitialHeight;
+  panelUnit_->SetStripHeight(height);
+  art::PaintStripFrame(background_, decoration_, height);
+  imageBack_->setPixmap(background_);
+}
+
+void TFormUC::AlleTexteSchreiben() {
+  setWindowTitle(kWindowTitle.Get(languageFlag_));
+  panelRechner_->Heading()->setText(kLabelCalc.Get(languageFlag_));
+  panelRechner_->Display()->setAccessibleName(kLabelCalc.Get(languageFlag_));
+  for (const HintRow& row : ControlHints()) {
+    if (auto* w = findChild<QWidget*>(QLatin1String(row.control))) SetHint(w, row.hint.Get(languageFlag_));
+  }
+  SetHint(panelUnit_->Selector(Side::N), HintOf(panelUnit_->Selector(Side::V)));
+
+  for (int p = 0; p < kCategoryCount; ++p) {
+    const CategoryEntry* category = UnitCatalogue::Category(CategoryAtListPosition(p, languageFlag_));
+    if (category != nullptr) listBoxUC_->item(p)->setText(FromUtf8(category->Name(languageFlag_)));
+  }
+
+  QPlainTextEdit* front = languageFlag_ ? memoInfo1_ : memoInfo2_;
+  QPlainTextEdit* back = languageFlag_ ? memoInfo2_ : memoInfo1_;
+  front->raise();
+  front->show();
+  back->hide();
+
+  if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
+  hintHandler_->Refresh();
+}
+
+// ------------------------------------------------------- language, panels
+
+void TFormUC::SpeedButtonDClick() {
+  speedButtonD_->setChecked(true);
+  speedButtonE_->setChecked(false);
+  if (languageFlag_) return;
+  languageFlag_ = true;
+  converter_->SetLanguage(true);
+  calculator_->SetLanguage(true);
+  // Not the user's choice: no category change, nothing converted again.
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), false), true));
+  AlleTexteSchreiben();
+  LabelTextSchreiben();
+}
+
+void TFormUC::SpeedButtonEClick() {
+  speedButtonE_->setChecked(true);
+  speedButtonD_->setChecked(false);
+  if (!languageFlag_) return;
+  languageFlag_ = false;
+  converter_->SetLanguage(false);
+  calculator_->SetLanguage(false);
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), true), false));
+  AlleTexteSchreiben();
+  LabelTextSchreiben();
+}
+
+void TFormUC::SpeedButtonRechnerClick() {
+  // One of the pair may be down, or none.
+  if (speedButtonRechner_->isChecked()) {
+    speedButtonInfo_->setChecked(false);
+    RaisePanel(panelRechner_);
+  } else {
+    RaisePanel(panelReklame_);
+  }
+}
+
+void TFormUC::SpeedButtonInfoClick() {
+  if (speedButtonInfo_->isChecked()) {
+    speedButtonRechner_->setChecked(false);
+    RaisePanel(panelInfo_);
+  } else {
+    RaisePanel(panelReklame_);
+  }
+}
+
+void TFormUC::RaisePanel(QWidget* panel) { panel->raise(); }
+
+QWidget* TFormUC::FrontPanel() const {
+  QWidget* front = nullptr;
+  for (QObject* child : children()) {
+    if (child == panelRechner_ || child == panelInfo_ || child == panelReklame_) front = static_cast<QWidget*>(child);
+  }
+  return front;
+}
+
+void TFormUC::SpeedButtonEndClick() { close(); }
+
+void TFormUC::ImageReklameMouseUp(QPoint pos) {
+  if (pos != art::kBannerToggleSpot) return;
+  QMessageBox box(QMessageBox::Question, FromUtf8(kConfirmTitle),
+                  BannerQuestionLines(bannerFirst_).join(QLatin1Char('\n')), QMessageBox::NoButton, this);
+  box.setObjectName(QStringLiteral("BannerQuestion"));
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* ok = box.addButton(FromUtf8(kConfirmOk), QMessageBox::AcceptRole);
+  QPushButton* abort = box.addButton(FromUtf8(kConfirmAbort), QMessageBox::RejectRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(abort);
+  box.exec();
+  if (box.clickedButton() == ok) bannerFirst_ = !bannerFirst_;
+}
+
+}  // namespace umrido::ui

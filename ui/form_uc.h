@@ -1,0 +1,176 @@
+// The main window `FormUC`: header with the two number fields, the quantity
+// list, the unit strip, the three right-hand panels and the status bar.
+//
+// The window owns the converter and the calculator and keeps no rules of its
+// own: each user action is one method below that passes the gesture to an
+// engine and then mirrors the engine's fields, labels and markers on screen.
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QWidget>
+
+#include <memory>
+
+#include "calc_engine.h"
+#include "converter.h"
+#include "qt_clipboard.h"
+#include "settings_store.h"
+
+namespace umrido::ui {
+
+class CalcPanel;
+class CategoryList;
+class FieldEdit;
+class Panel;
+class PictureLabel;
+class StatusHintHandler;
+class UnitStrip;
+
+class TFormUC : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr QSize kClientSize{614, 451};
+
+  // Builds the window and runs the start-up sequence with the settings read
+  // from the program's settings store.
+  explicit TFormUC(QWidget* parent = nullptr);
+  ~TFormUC() override;
+
+  // The converter side.
+  void ListBoxUCClick(int position);
+  void ImageVMouseDown(int y) { ImageMouseDown(Side::V, y); }
+  void ImageNMouseDown(int y) { ImageMouseDown(Side::N, y); }
+  void ImageMouseUp();
+  void SpeedButtonSwapClick();
+  void SpeedButtonInsertVClick();
+  void SpeedButtonCopyNClick();
+
+  // The calculator keys, one handler per group.
+  void SpeedButtonZifferClick(CalcKey key);
+  void SpeedButtonCalcBClick(CalcKey key);
+  void SpeedButtonCalcAClick(CalcKey key);
+  void SpeedButtonCalcWClick(CalcKey key);
+  void SpeedButtonCalcMClick(CalcKey key);
+  void SpeedButtonCEClick();
+  void SpeedButtonShiftClick();
+  void SpeedButtonHypClick();
+  void SpeedButtonDRGClick();
+  void SpeedButtonExpClick();
+  void SpeedButtonInsertCalcClick();
+  void SpeedButtonCopyCalcClick();
+
+  // Panels, language, end.
+  void SpeedButtonRechnerClick();
+  void SpeedButtonInfoClick();
+  void SpeedButtonDClick();
+  void SpeedButtonEClick();
+  void SpeedButtonEndClick();
+  void ImageReklameMouseUp(QPoint pos);
+
+  // Writers shared by several actions.
+  void LabelTextSchreiben();
+  void AlleTexteSchreiben();
+  void PanelUnitHoeheAnpassen();
+
+  // What the window holds, for the status of the program and its tests.
+  const Converter& Conversion() const { return *converter_; }
+  const Calculator& Calc() const { return *calculator_; }
+  bool LanguageFlag() const { return languageFlag_; }
+  bool BannerFirst() const { return bannerFirst_; }
+  // The values FormClose stores.
+  StoredSettings CurrentSettings() const;
+  // Which of the three right-hand panels lies in front.
+  QWidget* FrontPanel() const;
+  StatusHintHandler* HintHandler() const { return hintHandler_.get(); }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  // Start-up and shut-down.
+  void BuildLayout();
+  void BuildHeader();
+  void BuildList();
+  void BuildRightPanels();
+  void BuildStatusBar();
+  void ConnectActions();
+  void FormCreate(const StoredSettings& settings);
+  void FormClose();
+  void CentreOnScreen();
+  // Draws every picture of the window for the current pixel ratio.
+  void BilderZeichnen();
+
+  // Mouse on the strip's selectors.
+  void ImageMouseDown(Side side, int y);
+
+  // Key and focus events of the three text fields.
+  bool EditVKey(QKeyEvent* e);
+  bool EditNKey(QKeyEvent* e);
+  bool EditCalcKey(QKeyEvent* e);
+  void EditCalcKeyUp(QKeyEvent* e);
+  void EditVFocusIn(Qt::FocusReason reason);
+  void EditNFocusIn(Qt::FocusReason reason);
+  void EditCalcFocusIn(Qt::FocusReason reason);
+  void FieldFocusOut(QWidget* field, Qt::FocusReason reason);
+  void FieldSelectionMoved(QWidget* field);
+
+  // Mirrors of the engines' state on screen.
+  void MirrorConverter();
+  void MirrorCalculator();
+  void MirrorFocus();
+
+  void RaisePanel(QWidget* panel);
+
+  std::unique_ptr<Converter> converter_;
+  std::unique_ptr<Calculator> calculator_;
+  QtClipboard clipboard_;
+  bool languageFlag_ = true;
+  bool bannerFirst_ = true;
+  bool mirroring_ = false;
+  qreal dpr_ = 1.0;
+  bool screenWatched_ = false;
+
+  std::unique_ptr<StatusHintHandler> hintHandler_;
+  QPixmap decoration_;
+  QPixmap background_;
+
+  QLabel* imageBack_ = nullptr;
+  QLabel* imageMalen_ = nullptr;
+  CalcPanel* panelRechner_ = nullptr;
+  Panel* panelInfo_ = nullptr;
+  Panel* panelReklame_ = nullptr;
+  UnitStrip* panelUnit_ = nullptr;
+  Panel* panelListe_ = nullptr;
+  Panel* panelHeader_ = nullptr;
+  Panel* panelStatus_ = nullptr;
+
+  QToolButton* speedButtonInsertV_ = nullptr;
+  FieldEdit* editV_ = nullptr;
+  QLabel* labelV_ = nullptr;
+  QToolButton* speedButtonSwap_ = nullptr;
+  FieldEdit* editN_ = nullptr;
+  QLabel* labelN_ = nullptr;
+  QToolButton* speedButtonCopyN_ = nullptr;
+
+  QLabel* labelUnit_ = nullptr;
+  CategoryList* listBoxUC_ = nullptr;
+
+  QPlainTextEdit* memoInfo1_ = nullptr;
+  QPlainTextEdit* memoInfo2_ = nullptr;
+  PictureLabel* imageReklame_ = nullptr;
+  bool reklamePressed_ = false;
+
+  QToolButton* speedButtonD_ = nullptr;
+  QToolButton* speedButtonE_ = nullptr;
+  QLabel* labelInfo_ = nullptr;
+  QToolButton* speedButtonRechner_ = nullptr;
+  QToolButton* speedButtonInfo_ = nullptr;
+  QToolButton* speedButtonEnd_ = nullptr;
+};
+
+}  // namespace umrido::ui
