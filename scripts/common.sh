@@ -1,27 +1,34 @@
 # Shared by run.sh and test.sh: installs what is missing, then configures and
-# builds incrementally into ./build.
+# builds incrementally.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+# What building and starting the program needs.
+RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation)
+# What the tests and checks need besides.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang clang-format clang-tidy)
 
 install_missing() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
+  local missing=() p
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
-  if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  ((${#missing[@]})) || return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  # libFuzzer's runtime has its own package on newer Debian releases.
+  if printf '%s\n' "${missing[@]}" | grep -qx clang && apt-cache show libclang-rt-dev >/dev/null 2>&1; then
+    missing+=(libclang-rt-dev)
   fi
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# build DIR [cmake options...]: configure once, then build incrementally.
 build() {
-  local werror="${UMRIDO_WERROR:-OFF}"
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DUMRIDO_WERROR="$werror" >/dev/null
-  cmake --build build --parallel "$(nproc)"
+  local dir="$1"
+  shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
 }
