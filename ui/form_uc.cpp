@@ -24,11 +24,11 @@ namespace {
 
 QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
-void MirrorField(FieldEdit* w, const TextField& f) {
+void MirrorField(FieldEdit& w, const TextField& f) {
   const QString text = QString::fromStdString(f.Text());
   // The engine counts characters; so does QString for every text these
   // fields can hold.
-  w->Mirror(text, f.SelStart(), f.SelLength());
+  w.Mirror(text, f.SelStart(), f.SelLength());
 }
 
 // The character a key event types, if any.
@@ -260,13 +260,16 @@ void TFormUC::MirrorConverter() {
   mirroring_ = true;
   // Focus first: a field taking the focus may touch its selection, which
   // the engine's then overrides.
-  FieldEdit* target = converter_->EditV().HasFocus() ? editV_ : converter_->EditN().HasFocus() ? editN_ : nullptr;
-  if (target != nullptr && focusWidget() != target) {
-    if (calculator_->Display().HasFocus()) calculator_->DisplayFocusLost();
-    target->setFocus(Qt::OtherFocusReason);
+  const bool focusV = converter_->EditV().HasFocus();
+  if (focusV || converter_->EditN().HasFocus()) {
+    FieldEdit& target = focusV ? *editV_ : *editN_;
+    if (focusWidget() != &target) {
+      if (calculator_->Display().HasFocus()) calculator_->DisplayFocusLost();
+      target.setFocus(Qt::OtherFocusReason);
+    }
   }
-  MirrorField(editV_, converter_->EditV());
-  MirrorField(editN_, converter_->EditN());
+  MirrorField(*editV_, converter_->EditV());
+  MirrorField(*editN_, converter_->EditN());
   labelV_->setText(QString::fromStdString(converter_->LabelV()));
   labelN_->setText(QString::fromStdString(converter_->LabelN()));
   panelUnit_->SetMarkers(converter_->State().RowV, converter_->State().RowN);
@@ -281,7 +284,7 @@ void TFormUC::MirrorCalculator() {
     if (converter_->EditN().HasFocus()) converter_->EditNBlur();
     display->setFocus(Qt::OtherFocusReason);
   }
-  MirrorField(display, calculator_->Display());
+  MirrorField(*display, calculator_->Display());
   panelRechner_->ShowModes(calculator_->State());
   mirroring_ = false;
 }
