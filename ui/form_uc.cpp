@@ -380,7 +380,17 @@ void TFormUC::SpeedButtonInfoClick() {
   }
 }
 
-void TFormUC::RaisePanel(QWidget* panel) { panel->raise(); }
+void TFormUC::RaisePanel(QWidget* panel) {
+  // The banner is drawn only once it first comes to the front.
+  if (panel == panelReklame_) EnsureBanner();
+  panel->raise();
+}
+
+void TFormUC::EnsureBanner() {
+  if (bannerDpr_ == dpr_) return;
+  bannerDpr_ = dpr_;
+  imageReklame_->setPixmap(art::BannerPixmap(dpr_));
+}
 
 QWidget* TFormUC::FrontPanel() const {
   QWidget* front = nullptr;

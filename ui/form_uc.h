@@ -125,6 +125,8 @@ class TFormUC : public QWidget {
   void MirrorFocus();
 
   void RaisePanel(QWidget* panel);
+  // Draws the banner for the current pixel ratio unless it already is.
+  void EnsureBanner();
 
   std::unique_ptr<Converter> converter_;
   std::unique_ptr<Calculator> calculator_;
@@ -133,6 +135,7 @@ class TFormUC : public QWidget {
   bool bannerFirst_ = true;
   bool mirroring_ = false;
   qreal dpr_ = 1.0;
+  qreal bannerDpr_ = 0.0;  // pixel ratio the banner was drawn for; 0 = not yet
   bool screenWatched_ = false;
 
   std::unique_ptr<StatusHintHandler> hintHandler_;

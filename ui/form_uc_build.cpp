@@ -327,7 +327,7 @@ void TFormUC::BilderZeichnen() {
   const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
   background_ = art::BackgroundPicture(palette(), category ? category->stripHeight : UnitStrip::kInitialHeight, dpr_);
   imageBack_->setPixmap(background_);
-  imageReklame_->setPixmap(art::BannerPixmap(dpr_));
+  if (FrontPanel() == panelReklame_) EnsureBanner();
   panelRechner_->DrawIndicators(dpr_);
 }
 

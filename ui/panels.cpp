@@ -1,5 +1,6 @@
 #include "panels.h"
 
+#include <QIconEngine>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
@@ -41,6 +42,9 @@ Panel::Panel(QWidget* parent, const char* name, const QRect& geometry, Bevel out
     : QWidget(parent), outer_(outer), inner_(inner) {
   setObjectName(QLatin1String(name));
   setGeometry(geometry);
+  // Every pixel is painted, so whatever lies beneath (the right-hand panels
+  // share one place) is not painted in vain.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Panel::paintEvent(QPaintEvent*) {
@@ -83,11 +87,45 @@ void PictureLabel::mouseDoubleClickEvent(QMouseEvent* e) {
   mousePressEvent(e);
 }
 
-QIcon GlyphIcon(art::Glyph glyph) {
-  QIcon icon;
-  for (qreal dpr : {1.0, 1.25, 1.5, 2.0, 3.0}) icon.addPixmap(art::GlyphPixmap(glyph, dpr));
-  return icon;
-}
+namespace {
+
+// Draws a glyph at the size it is asked for, when it is first asked for: the
+// window needs each glyph at one pixel ratio only, usually, and drawing all
+// the possible ones up front would slow down the start.
+class GlyphIconEngine : public QIconEngine {
+ public:
+  explicit GlyphIconEngine(art::Glyph glyph) : glyph_(glyph) {}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    for (const QPixmap& p : cache_) {
+      if (p.size() == size) return p;
+    }
+    const qreal scale = qMax(1, size.width()) / qreal(art::kGlyphSize.width());
+    QPixmap p = art::GlyphPixmap(glyph_, scale);
+    p.setDevicePixelRatio(1.0);
+    if (p.size() != size) p = p.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    cache_.append(p);
+    return p;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal dpr = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+    QPixmap p = pixmap((QSizeF(rect.size()) * dpr).toSize(), mode, state);
+    p.setDevicePixelRatio(dpr);
+    painter->drawPixmap(rect.topLeft(), p);
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+
+ private:
+  art::Glyph glyph_;
+  QList<QPixmap> cache_;
+};
+
+}  // namespace
+
+QIcon GlyphIcon(art::Glyph glyph) { return QIcon(new GlyphIconEngine(glyph)); }
 
 QToolButton* MakeGlyphButton(QWidget* parent, const char* name, const QRect& geometry, const QIcon& glyph,
                              bool checkable) {
