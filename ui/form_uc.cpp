@@ -129,63 +129,8 @@ void TFormUC::EditNFocusIn(Qt::FocusReason reason) {
 
 // --------------------------------------------------------------- calculator
 
-void TFormUC::SpeedButtonZifferClick(CalcKey key) {
-  calculator_->SpeedButtonZifferClick(key);
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonCalcBClick(CalcKey key) {
-  calculator_->SpeedButtonCalcBClick(key);
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonCalcAClick(CalcKey key) {
-  calculator_->SpeedButtonCalcAClick(key);
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonCalcWClick(CalcKey key) {
-  calculator_->SpeedButtonCalcWClick(key);
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonCalcMClick(CalcKey key) {
-  calculator_->SpeedButtonCalcMClick(key);
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonCEClick() {
-  calculator_->SpeedButtonCEClick();
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonShiftClick() {
-  calculator_->SpeedButtonShiftClick();
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonHypClick() {
-  calculator_->SpeedButtonHypClick();
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonDRGClick() {
-  calculator_->SpeedButtonDRGClick();
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonExpClick() {
-  calculator_->SpeedButtonExpClick();
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonInsertCalcClick() {
-  calculator_->SpeedButtonInsertCalcClick(clipboard_);
-  MirrorCalculator();
-}
-
-void TFormUC::SpeedButtonCopyCalcClick() {
-  calculator_->SpeedButtonCopyCalcClick(clipboard_);
+void TFormUC::CalcKeyClick(CalcKey key) {
+  calculator_->Press(key, clipboard_);
   MirrorCalculator();
 }
 

@@ -49,19 +49,9 @@ class TFormUC : public QWidget {
   void SpeedButtonInsertVClick();
   void SpeedButtonCopyNClick();
 
-  // The calculator keys, one handler per group.
-  void SpeedButtonZifferClick(CalcKey key);
-  void SpeedButtonCalcBClick(CalcKey key);
-  void SpeedButtonCalcAClick(CalcKey key);
-  void SpeedButtonCalcWClick(CalcKey key);
-  void SpeedButtonCalcMClick(CalcKey key);
-  void SpeedButtonCEClick();
-  void SpeedButtonShiftClick();
-  void SpeedButtonHypClick();
-  void SpeedButtonDRGClick();
-  void SpeedButtonExpClick();
-  void SpeedButtonInsertCalcClick();
-  void SpeedButtonCopyCalcClick();
+  // Any key of the calculator panel: the engine hands it to its group's
+  // handler; the window only shows the outcome.
+  void CalcKeyClick(CalcKey key);
 
   // Panels, language, end.
   void SpeedButtonRechnerClick();

@@ -236,46 +236,7 @@ void TFormUC::ConnectActions() {
     connect(field, &QLineEdit::cursorPositionChanged, this, [this, field] { FieldSelectionMoved(field); });
   }
 
-  panelRechner_->onKey = [this](CalcKey key) {
-    switch (InfoOf(key).group) {
-      case CalcKeyGroup::kZiffer:
-        SpeedButtonZifferClick(key);
-        break;
-      case CalcKeyGroup::kBinary:
-        SpeedButtonCalcBClick(key);
-        break;
-      case CalcKeyGroup::kClear:
-        SpeedButtonCEClick();
-        break;
-      case CalcKeyGroup::kShift:
-        SpeedButtonShiftClick();
-        break;
-      case CalcKeyGroup::kHyp:
-        SpeedButtonHypClick();
-        break;
-      case CalcKeyGroup::kAngle:
-        SpeedButtonDRGClick();
-        break;
-      case CalcKeyGroup::kExponent:
-        SpeedButtonExpClick();
-        break;
-      case CalcKeyGroup::kOneOperand:
-        SpeedButtonCalcAClick(key);
-        break;
-      case CalcKeyGroup::kTrig:
-        SpeedButtonCalcWClick(key);
-        break;
-      case CalcKeyGroup::kMemory:
-        SpeedButtonCalcMClick(key);
-        break;
-      case CalcKeyGroup::kInsert:
-        SpeedButtonInsertCalcClick();
-        break;
-      case CalcKeyGroup::kCopy:
-        SpeedButtonCopyCalcClick();
-        break;
-    }
-  };
+  panelRechner_->onKey = [this](CalcKey key) { CalcKeyClick(key); };
 }
 
 void TFormUC::FormCreate(const StoredSettings& settings) {
