@@ -63,15 +63,13 @@ TEST_P(Layers, KeysOnTop) {
   for (int cell = 0; cell < 6; ++cell) EXPECT_EQ(KeyOnTop(cell, c.shift, c.hyp), KeyOnTop(cell, c.shift, false));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFlagStates, Layers,
-                         ::testing::Values(LayerCase{false, false, K::SpeedButtonX_1, K::SpeedButtonSin,
-                                                     K::SpeedButtonCos, K::SpeedButtonTan},
-                                           LayerCase{true, false, K::SpeedButtonXFak, K::SpeedButtonArcSin,
-                                                     K::SpeedButtonArcCos, K::SpeedButtonArcTan},
-                                           LayerCase{false, true, K::SpeedButtonX_1, K::SpeedButtonHypSin,
-                                                     K::SpeedButtonHypCos, K::SpeedButtonHypTan},
-                                           LayerCase{true, true, K::SpeedButtonXFak, K::SpeedButtonHypArcSin,
-                                                     K::SpeedButtonHypArcCos, K::SpeedButtonHypArcTan}));
+const LayerCase kLayerCases[] = {
+    {false, false, K::SpeedButtonX_1, K::SpeedButtonSin, K::SpeedButtonCos, K::SpeedButtonTan},
+    {true, false, K::SpeedButtonXFak, K::SpeedButtonArcSin, K::SpeedButtonArcCos, K::SpeedButtonArcTan},
+    {false, true, K::SpeedButtonX_1, K::SpeedButtonHypSin, K::SpeedButtonHypCos, K::SpeedButtonHypTan},
+    {true, true, K::SpeedButtonXFak, K::SpeedButtonHypArcSin, K::SpeedButtonHypArcCos, K::SpeedButtonHypArcTan},
+};
+INSTANTIATE_TEST_SUITE_P(AllFlagStates, Layers, ::testing::ValuesIn(kLayerCases));
 
 TEST(Layers, FlagsToggleAndPersistThroughCalculations) {
   Pocket p;

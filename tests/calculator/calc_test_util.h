@@ -6,55 +6,15 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "calc_engine.h"
+#include "calc_faces.h"
+#include "fake_clipboard.h"
 
 namespace umrido::testing {
-
-// A clipboard that holds one text, or cannot be read at all (nullopt).
-class FakeClipboard : public Clipboard {
- public:
-  std::optional<std::string> content = std::string();
-  std::optional<std::string> ReadText() override { return content; }
-  bool WriteText(std::string_view text) override {
-    content = std::string(text);
-    return true;
-  }
-};
-
-// The key named by a face in a sequence; nullopt for an unknown face.
-inline std::optional<CalcKey> KeyForFace(std::string_view face) {
-  static const std::map<std::string_view, CalcKey> kFaces = {
-      {"+", CalcKey::SpeedButtonPlus},          {"-", CalcKey::SpeedButtonMinus},
-      {"*", CalcKey::SpeedButtonMal},           {"/", CalcKey::SpeedButtonDurch},
-      {"xy", CalcKey::SpeedButtonXhochy},       {"yroot", CalcKey::SpeedButtonW_y},
-      {"=", CalcKey::SpeedButtonIstGleich},     {"CE", CalcKey::SpeedButtonCE},
-      {"Shift", CalcKey::SpeedButtonShift},     {"Hyp", CalcKey::SpeedButtonHyp},
-      {"DRG", CalcKey::SpeedButtonDRG},         {"Exp", CalcKey::SpeedButtonExp},
-      {"1/x", CalcKey::SpeedButtonX_1},         {"x2", CalcKey::SpeedButtonX_2},
-      {"sqrt", CalcKey::SpeedButtonW_2},        {"ln", CalcKey::SpeedButtonLn},
-      {"lg", CalcKey::SpeedButtonLg},           {"pi", CalcKey::SpeedButtonPi},
-      {"+/-", CalcKey::SpeedButtonPlusMinus},   {"x!", CalcKey::SpeedButtonXFak},
-      {"ex", CalcKey::SpeedButtonEhochx},       {"10x", CalcKey::SpeedButton10hochx},
-      {"e", CalcKey::SpeedButtonEuler},         {"sin", CalcKey::SpeedButtonSin},
-      {"cos", CalcKey::SpeedButtonCos},         {"tan", CalcKey::SpeedButtonTan},
-      {"asin", CalcKey::SpeedButtonArcSin},     {"acos", CalcKey::SpeedButtonArcCos},
-      {"atan", CalcKey::SpeedButtonArcTan},     {"sinh", CalcKey::SpeedButtonHypSin},
-      {"cosh", CalcKey::SpeedButtonHypCos},     {"tanh", CalcKey::SpeedButtonHypTan},
-      {"asinh", CalcKey::SpeedButtonHypArcSin}, {"acosh", CalcKey::SpeedButtonHypArcCos},
-      {"atanh", CalcKey::SpeedButtonHypArcTan}, {"M+", CalcKey::SpeedButtonMplus},
-      {"M-", CalcKey::SpeedButtonMminus},       {"MR", CalcKey::SpeedButtonMR},
-      {"MC", CalcKey::SpeedButtonMC},           {"Paste", CalcKey::SpeedButtonInsertCalc},
-      {"Copy", CalcKey::SpeedButtonCopyCalc},
-  };
-  const auto it = kFaces.find(face);
-  if (it == kFaces.end()) return std::nullopt;
-  return it->second;
-}
 
 // A calculator with its clipboard, as the window holds them.
 struct Pocket {
@@ -104,12 +64,7 @@ struct Pocket {
       return;
     }
     if (t.find_first_not_of("0123456789,.") == std::string_view::npos) {
-      for (char c : t) {
-        calc.Press(c == ',' || c == '.'
-                       ? CalcKey::SpeedButtonKomma
-                       : static_cast<CalcKey>(static_cast<int>(CalcKey::SpeedButtonZiffer0) + (c - '0')),
-                   clipboard);
-      }
+      for (std::size_t k = 0; k < t.size(); ++k) calc.Press(*KeyForFace(t.substr(k, 1)), clipboard);
       return;
     }
     const std::optional<CalcKey> key = KeyForFace(t);
@@ -139,13 +94,6 @@ inline bool NeedsWideRange(std::string_view sequence) {
 
 inline bool HasWideRange() {
   return std::numeric_limits<Extended>::max_exponent10 > std::numeric_limits<double>::max_exponent10;
-}
-
-// `s` with every comma turned into a point: the same case for the other
-// separator.
-inline std::string WithPoint(std::string s) {
-  std::replace(s.begin(), s.end(), ',', '.');
-  return s;
 }
 
 }  // namespace umrido::testing

@@ -1,24 +1,17 @@
 #include "converter.h"
 
+#include "fake_clipboard.h"
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
 namespace umrido {
 namespace {
 
-// A clipboard that holds one text, or fails to be read at all.
-class FakeClipboard : public Clipboard {
- public:
-  std::optional<std::string> content = std::string();
-  std::optional<std::string> ReadText() override { return content; }
-  bool WriteText(std::string_view text) override {
-    content = std::string(text);
-    return true;
-  }
-};
+using testing::FakeClipboard;
+using testing::WithPoint;
 
 // The row of a unit in its quantity, found by its German symbol, so that the
 // tables below name units the way the user sees them.
@@ -29,11 +22,6 @@ UnitRow RowOf(CategoryId category, std::string_view symbol) {
   }
   ADD_FAILURE() << "no unit " << symbol << " in category " << category;
   return 0;
-}
-
-std::string WithPoint(std::string s) {
-  std::replace(s.begin(), s.end(), ',', '.');
-  return s;
 }
 
 void Pick(Converter& c, Side side, UnitRow row) {
@@ -98,10 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Temperature difference: factors alone.
         ConversionCase{31, "K", "°F", "10", "18"}, ConversionCase{31, "°C", "K", "1", "1"},
         ConversionCase{31, "°F", "°C", "0", "0"},
-        // Parse failures and the edges of the syntax.
-        ConversionCase{2, "m", "km", ",", "0"}, ConversionCase{2, "m", "m", "1E5", "100000"},
-        ConversionCase{2, "m", "m", "1E", "1"}, ConversionCase{2, "m", "m", "0,0001", "0,0001"},
-        ConversionCase{2, "m", "m", "0,00001", "1E-5"}, ConversionCase{2, "m", "m", "-0", "0"},
+        // Through parsing and formatting: "1E" reads as 1, "-0" shows as 0, overflow fails.
+        ConversionCase{2, "m", "m", "1E", "1"}, ConversionCase{2, "m", "m", "-0", "0"},
         ConversionCase{2, "m", "nm", "1E4925", "?!"},  // beyond the extended range
         ConversionCase{0, "y", "Y", "1E-4880", "1E-4928"}));
 
@@ -256,7 +242,7 @@ TEST(Converter, LabelsTakeTheSymbolOfTheLanguageAtPickTime) {
 
 struct PasteCase {
   const char* name;
-  std::optional<std::string> clip;
+  const char* clip;  // nullptr: the clipboard cannot be read
   const char* text;
   const char* result;
 };
@@ -269,7 +255,7 @@ TEST_P(PasteButton, ChecksWhatLandsInTheField) {
   Enter(c, "8");
   c.ListBoxUCClick(19);  // back to "1", but the keystroke record keeps "" before the 8
   FakeClipboard cb;
-  cb.content = k.clip;
+  cb.content = k.clip != nullptr ? std::optional<std::string>(k.clip) : std::nullopt;
   c.SpeedButtonInsertVClick(cb);
   EXPECT_EQ(c.EditV().Text(), k.text);
   EXPECT_EQ(c.EditN().Text(), k.result);
@@ -278,13 +264,11 @@ TEST_P(PasteButton, ChecksWhatLandsInTheField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clipboard, PasteButton,
-    ::testing::Values(PasteCase{"Number", std::string("12,5"), "12,5", "12,5"},
-                      PasteCase{"Blanks", std::string(" 12 "), " 12 ", "12"},
-                      PasteCase{"Plus", std::string("+3"), "+3", "3"},
-                      PasteCase{"Letters", std::string("abc"), "", "?!"},
-                      PasteCase{"NoText", std::string(""), "", "?!"}, PasteCase{"Unreadable", std::nullopt, "0", "0"},
-                      PasteCase{"TooLong", std::string("12345678901234567890"), "1234567890123456", "1,2345679E15"},
-                      PasteCase{"SecondLine", std::string("7\nabc"), "7", "7"}));
+    ::testing::Values(PasteCase{"Number", "12,5", "12,5", "12,5"}, PasteCase{"Blanks", " 12 ", " 12 ", "12"},
+                      PasteCase{"Plus", "+3", "+3", "3"}, PasteCase{"Letters", "abc", "", "?!"},
+                      PasteCase{"NoText", "", "", "?!"}, PasteCase{"Unreadable", nullptr, "0", "0"},
+                      PasteCase{"TooLong", "12345678901234567890", "1234567890123456", "1,2345679E15"},
+                      PasteCase{"SecondLine", "7\nabc", "7", "7"}));
 
 TEST(Converter, RejectedPasteRestoresTheTextBeforeTheLastKeystroke) {
   Converter c(false, true, 2);

@@ -1,29 +1,48 @@
 // The converter side of the window: choosing quantities, picking units on the
 // selectors, typing into EditV, swapping, and the clipboard buttons. Runs
-// once with the comma and once with the point as decimal separator.
+// once with the comma and once with the point as decimal separator. What the
+// engine makes of the input is checked in the core tests; here, that events
+// reach it and its results reach the widgets.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QToolButton>
 
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 
 using umrido::CategoryAtListPosition;
 using umrido::UnitCatalogue;
+using umrido::test::AddTextRows;
 using umrido::test::Find;
+using umrido::test::PickUnit;
+using umrido::test::U8;
 using umrido::test::WithSeparator;
 
 namespace {
 
-QString U8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 constexpr int kLength = 2;
 constexpr int kKm = 6;
 constexpr int kMile = 7;
+
+// Press at height y, release at releaseAt (default: the press point; the
+// selector keeps the pointer while a button is down): the Length row picked.
+const struct {
+  const char* tag;
+  const char* selector;
+  int y;
+  Qt::MouseButton button;
+  QPoint releaseAt;
+  int row;
+} kSelectorCases[] = {
+    {"ImageV y 17", "ImageV", 17, Qt::LeftButton, {}, 0},
+    {"ImageV y 18", "ImageV", 18, Qt::LeftButton, {}, 1},
+    {"ImageN y 143", "ImageN", 143, Qt::LeftButton, {}, 7},
+    {"ImageN y 143 right button", "ImageN", 143, Qt::RightButton, {}, 7},
+    {"ImageV y 110 released outside", "ImageV", 110, Qt::LeftButton, {300, -60}, 6},
+};
 
 }  // namespace
 
@@ -31,8 +50,8 @@ class ConverterWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<umrido::test::SettingsSandbox> sandbox_;
-  std::unique_ptr<umrido::test::ModalWatchdog> watchdog_;
+  umrido::test::SettingsSandbox sandbox_;
+  umrido::test::ModalWatchdog watchdog_;
   std::unique_ptr<umrido::ui::TFormUC> form_;
 
   QLineEdit* EditV() const { return Find<QLineEdit>(form_.get(), "EditV"); }
@@ -41,34 +60,23 @@ class ConverterWindowTest : public QObject {
   QString LabelN() const { return Find<QLabel>(form_.get(), "LabelN")->text(); }
   QListWidget* List() const { return Find<QListWidget>(form_.get(), "ListBoxUC"); }
 
-  void ClickListEntry(int position) {
-    QListWidget* list = List();
-    list->scrollToItem(list->item(position));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
+  // 5 km in miles, typed into EditV.
+  void FiveKmInMiles() {
+    PickUnit(form_.get(), "ImageV", 18 * kKm + 4);
+    PickUnit(form_.get(), "ImageN", 18 * kMile + 4);
+    EditV()->selectAll();
+    QTest::keyClicks(EditV(), QStringLiteral("5"));
+    QCOMPARE(EditN()->text(), WithSeparator(QStringLiteral("3,106856")));
   }
-
-  // Press and release on a selector, the release at `releaseAt` (which may
-  // lie outside: the selector keeps the pointer while a button is down).
-  void Pick(const char* selector, int y, Qt::MouseButton button = Qt::LeftButton, QPoint releaseAt = {}) {
-    QWidget* image = Find(form_.get(), selector);
-    QTest::mousePress(image, button, {}, QPoint(8, y));
-    QTest::mouseRelease(image, button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
-  }
-
-  void Click(const char* name) { QTest::mouseClick(Find(form_.get(), name), Qt::LeftButton); }
 
  private slots:
-  void initTestCase() {
-    sandbox_ = std::make_unique<umrido::test::SettingsSandbox>();
-    watchdog_ = std::make_unique<umrido::test::ModalWatchdog>();
-  }
   void init() {
-    sandbox_->Clear();
+    sandbox_.Clear();
     form_ = umrido::test::StartWindow();
   }
   void cleanup() {
     form_.reset();
-    QVERIFY2(!watchdog_->TakeUnexpected(), "an unexpected dialog opened");
+    QVERIFY2(!watchdog_.TakeUnexpected(), "an unexpected dialog opened");
   }
 
   void separatorFollowsTheRegionalSettings() {
@@ -79,27 +87,23 @@ class ConverterWindowTest : public QObject {
 
   void choosingAQuantityByMouse_data() {
     QTest::addColumn<int>("position");
-    QTest::newRow("0") << 0;
-    QTest::newRow("8 Druck") << 8;
-    QTest::newRow("30 SI-Vorsaetze") << 30;
-    QTest::newRow("50") << 50;
-    QTest::newRow("19 Laenge, already selected") << 19;
+    for (int position : {0, 8, 30, 50, 19}) QTest::newRow(qPrintable(QString::number(position))) << position;
   }
 
   void choosingAQuantityByMouse() {
     QFETCH(int, position);
     // Leave the default state first, so the choice has something to reset.
-    Pick("ImageV", 40);
+    PickUnit(form_.get(), "ImageV", 40);
     QTest::keyClicks(EditV(), QStringLiteral("42"));
-    ClickListEntry(position);
+    umrido::test::ClickListEntry(form_.get(), position);
     const auto* category = UnitCatalogue::Category(CategoryAtListPosition(position, true));
     QCOMPARE(form_->Conversion().State().CurrentCategory, category->id);
     QCOMPARE(Find<QLabel>(form_.get(), "LabelUnit")->text(), U8(category->nameDe));
-    QCOMPARE(Find(form_.get(), "PanelUnit")->height(), 18 * category->unitCount + 8);
+    QCOMPARE(Find(form_.get(), "PanelUnit")->height(), category->stripHeight);
     for (int r = 0; r < category->unitCount; ++r) {
       auto* cell = Find<QLabel>(form_.get(), QStringLiteral("StaticText%1").arg(r + 1).toLatin1());
       QCOMPARE(cell->text(), U8(category->units[r].symbolDe));
-      QVERIFY(cell->y() + cell->height() <= 18 * category->unitCount + 8);
+      QVERIFY(cell->y() + cell->height() <= category->stripHeight);
     }
     QCOMPARE(LabelV(), U8(category->units[0].symbolDe));
     QCOMPARE(LabelN(), LabelV());
@@ -123,7 +127,7 @@ class ConverterWindowTest : public QObject {
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(int, expected);
-    ClickListEntry(start);
+    umrido::test::ClickListEntry(form_.get(), start);
     List()->setFocus(Qt::MouseFocusReason);  // the list keeps the keyboard after a click
     QTest::keyClick(List(), Qt::Key(key));
     QCOMPARE(List()->currentRow(), expected);
@@ -131,47 +135,28 @@ class ConverterWindowTest : public QObject {
     QCOMPARE(Find<QLabel>(form_.get(), "LabelUnit")->text(), List()->currentItem()->text());
   }
 
-  void selectorPressAndRelease_data() {
-    QTest::addColumn<QString>("selector");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QPoint>("releaseAt");
-    QTest::addColumn<int>("row");
-    QTest::newRow("ImageV y 17") << "ImageV" << 17 << int(Qt::LeftButton) << QPoint() << 0;
-    QTest::newRow("ImageV y 18") << "ImageV" << 18 << int(Qt::LeftButton) << QPoint() << 1;
-    QTest::newRow("ImageN y 143") << "ImageN" << 143 << int(Qt::LeftButton) << QPoint() << 7;
-    QTest::newRow("ImageN y 143 right button") << "ImageN" << 143 << int(Qt::RightButton) << QPoint() << 7;
-    QTest::newRow("ImageV y 110 released outside") << "ImageV" << 110 << int(Qt::LeftButton) << QPoint(300, -60) << 6;
-  }
+  void selectorPressAndRelease_data() { umrido::test::AddIndexRows(kSelectorCases); }
 
   void selectorPressAndRelease() {
-    QFETCH(QString, selector);
-    QFETCH(int, y);
-    QFETCH(int, button);
-    QFETCH(QPoint, releaseAt);
-    QFETCH(int, row);
-    const bool source = selector == QLatin1String("ImageV");
-    QWidget* image = Find(form_.get(), selector.toLatin1());
+    QFETCH(int, index);
+    const auto& [tag, selector, y, button, releaseAt, row] = kSelectorCases[index];
+    const bool source = selector == std::string_view("ImageV");
+    QWidget* image = Find(form_.get(), selector);
     QWidget* marker = Find(form_.get(), source ? "ImageMarkeV" : "ImageMarkeN");
     const QString labelBefore = source ? LabelV() : LabelN();
 
-    QTest::mousePress(image, Qt::MouseButton(button), {}, QPoint(8, y));
+    QTest::mousePress(image, button, {}, QPoint(8, y));
     QCOMPARE(marker->y(), 18 * row + 11);                 // the marker moves at the press
     QCOMPARE(source ? LabelV() : LabelN(), labelBefore);  // the unit only at the release
-    QTest::mouseRelease(image, Qt::MouseButton(button), {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
+    QTest::mouseRelease(image, button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
     QCOMPARE(source ? LabelV() : LabelN(), U8(UnitCatalogue::Unit(kLength, row)->symbolDe));
     QCOMPARE(source ? form_->Conversion().State().FactorV : form_->Conversion().State().FactorN,
              UnitCatalogue::Unit(kLength, row)->factor);
   }
 
   void conversionAndSwap() {
-    // 5 km in miles shows 3,106856; the swap converts that text back.
-    Pick("ImageV", 18 * kKm + 4);
-    Pick("ImageN", 18 * kMile + 4);
-    EditV()->selectAll();
-    QTest::keyClicks(EditV(), QStringLiteral("5"));
-    QCOMPARE(EditN()->text(), WithSeparator(QStringLiteral("3,106856")));
-    Click("SpeedButtonSwap");
+    FiveKmInMiles();
+    umrido::test::Click(form_.get(), "SpeedButtonSwap");
     QCOMPARE(EditV()->text(), WithSeparator(QStringLiteral("3,106856")));
     QCOMPARE(EditV()->selectedText(), EditV()->text());
     QCOMPARE(EditN()->text(), WithSeparator(QStringLiteral("5,0000001")));
@@ -181,49 +166,15 @@ class ConverterWindowTest : public QObject {
     QCOMPARE(Find(form_.get(), "ImageMarkeN")->y(), 18 * kKm + 11);
   }
 
+  // Typed characters, the point key, Home, Delete and Backspace all reach the
+  // engine; EditN shows its result.
   void typingIntoEditV_data() {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("editV");  // "," stands for the platform separator
-    QTest::addColumn<QString>("editN");
-    QTest::newRow("1E5") << "1E5"
-                         << "1E5"
-                         << "100000";
-    QTest::newRow("1e") << "1e"
-                        << "1E"
-                        << "1";
-    QTest::newRow("-5") << "-5"
-                        << "-5"
-                        << "-5";
-    QTest::newRow("-") << "-"
-                       << "-"
-                       << "?!";
-    QTest::newRow("5-") << "5-"
-                        << "5"
-                        << "5";
-    QTest::newRow("point key") << "2.5"
-                               << "2,5"
-                               << "2,5";
-    QTest::newRow("comma key") << "2,5"
-                               << "2,5"
-                               << "2,5";
-    QTest::newRow("second separator") << "1.2,3"
-                                      << "1,23"
-                                      << "1,23";
-    QTest::newRow("lone separator") << "."
-                                    << ","
-                                    << "0";
-    QTest::newRow("letters dropped") << "a7b"
-                                     << "7"
-                                     << "7";
-    QTest::newRow("1E5 then Home Delete") << "1E5\x01\x7f"
-                                          << "1E"
-                                          << "1";
-    QTest::newRow("backspace to empty") << "4\b"
-                                        << ""
-                                        << "?!";
-    QTest::newRow("123456789") << "123456789"
-                               << "123456789"
-                               << "1,2345679E8";
+    // ^ stands for Home, ~ for Delete, < for Backspace; "," in the texts for
+    // the platform separator.
+    const char* const rows[][3] = {{"1e5", "1E5", "100000"}, {"5-", "5", "5"},
+                                   {"2.5", "2,5", "2,5"},    {"1E5^~", "1E", "1"},
+                                   {"4<", "", "?!"},         {"123456789", "123456789", "1,2345679E8"}};
+    AddTextRows({"keys", "editV", "editN"}, rows);
   }
 
   void typingIntoEditV() {
@@ -233,15 +184,11 @@ class ConverterWindowTest : public QObject {
     EditV()->setFocus();
     EditV()->selectAll();
     for (QChar c : keys) {
-      // \x01 and \x7f stand for the Home and Delete keys, \b for backspace.
-      if (c == QChar(1)) {
-        QTest::keyClick(EditV(), Qt::Key_Home);
-      } else if (c == QChar(0x7f)) {
-        QTest::keyClick(EditV(), Qt::Key_Delete);
-      } else if (c == QChar('\b')) {
-        QTest::keyClick(EditV(), Qt::Key_Backspace);
-      } else {
+      const int special = QStringLiteral("^~<").indexOf(c);
+      if (special < 0) {
         QTest::keyClicks(EditV(), QString(c));
+      } else {
+        QTest::keyClick(EditV(), std::array{Qt::Key_Home, Qt::Key_Delete, Qt::Key_Backspace}[special]);
       }
     }
     QCOMPARE(EditV()->text(), WithSeparator(editV));
@@ -263,32 +210,13 @@ class ConverterWindowTest : public QObject {
     QCOMPARE(EditV()->text(), QStringLiteral("193"));
   }
 
-  void insertButtonPastesTheClipboard_data() {
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QString>("editV");
-    QTest::addColumn<QString>("editN");
-    QTest::newRow("' 12 '") << " 12 "
-                            << " 12 "
-                            << "12";
-    QTest::newRow("+3") << "+3"
-                        << "+3"
-                        << "3";
-    QTest::newRow("letters") << "abc"
-                             << "0"
-                             << "0";  // back to the text before the last keystroke
-    QTest::newRow("empty") << ""
-                           << ""
-                           << "?!";
-  }
-
+  // A refused paste brings back the text before the last keystroke (a good
+  // one is in pasteAndCutByKeyboard, the rules in the core tests).
   void insertButtonPastesTheClipboard() {
-    QFETCH(QString, clipboard);
-    QFETCH(QString, editV);
-    QFETCH(QString, editN);
-    QGuiApplication::clipboard()->setText(clipboard);
-    Click("SpeedButtonInsertV");
-    QCOMPARE(EditV()->text(), editV);
-    QCOMPARE(EditN()->text(), editN);
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    umrido::test::Click(form_.get(), "SpeedButtonInsertV");
+    QCOMPARE(EditV()->text(), QStringLiteral("0"));
+    QCOMPARE(EditN()->text(), QStringLiteral("0"));
     QCOMPARE(QApplication::focusWidget(), EditV());
   }
 
@@ -304,21 +232,27 @@ class ConverterWindowTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2"));
   }
 
-  void copyButtonCopiesTheResult() {
-    Pick("ImageV", 18 * kKm + 4);
-    Pick("ImageN", 18 * kMile + 4);
-    EditV()->selectAll();
-    QTest::keyClicks(EditV(), QStringLiteral("5"));
-    Click("SpeedButtonCopyN");
+  // The result goes through the system clipboard into the calculator, and a
+  // calculator value the same way into EditV.
+  void valuesTravelBetweenConverterAndCalculator() {
+    FiveKmInMiles();
+    form_->SpeedButtonRechnerClick();
+    umrido::test::Click(form_.get(), "SpeedButtonCopyN");
     QCOMPARE(QGuiApplication::clipboard()->text(), WithSeparator(QStringLiteral("3,106856")));
     QCOMPARE(QApplication::focusWidget(), EditN());
     QCOMPARE(EditN()->selectedText(), EditN()->text());
-    // A failed result is copied as it stands.
-    EditV()->setFocus();
-    EditV()->selectAll();
-    QTest::keyClick(EditV(), Qt::Key_Backspace);
-    Click("SpeedButtonCopyN");
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("?!"));
+    umrido::test::Click(form_.get(), "SpeedButtonInsertCalc");
+    auto* display = Find<QLineEdit>(form_.get(), "EditCalc");
+    QCOMPARE(display->text(), WithSeparator(QStringLiteral("3,106856")));
+    QCOMPARE(QApplication::focusWidget(), display);
+
+    for (const char* key : {"SpeedButtonCE", "SpeedButtonZiffer2", "SpeedButtonKomma", "SpeedButtonZiffer5",
+                            "SpeedButtonCopyCalc", "SpeedButtonInsertV"}) {
+      umrido::test::Click(form_.get(), key);
+    }
+    QCOMPARE(EditV()->text(), WithSeparator(QStringLiteral("2,5")));
+    QCOMPARE(QApplication::focusWidget(), EditV());
+    QVERIFY(!form_->Calc().Display().HasFocus());
   }
 
   void editNIsReadOnly() {

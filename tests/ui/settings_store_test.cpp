@@ -20,14 +20,9 @@ constexpr int kLength = 2;
 constexpr int kPressure = 22;
 constexpr int kSiPrefix = 0;
 
+// The fields in order: category, list position, angle mode, German, banner first.
 StoredSettings Make(int category, int position, int angle, bool german, bool banner) {
-  StoredSettings s;
-  s.category = category;
-  s.listPosition = position;
-  s.angleMode = angle;
-  s.german = german;
-  s.bannerFirst = banner;
-  return s;
+  return StoredSettings{category, position, angle, german, banner};
 }
 
 }  // namespace
@@ -62,11 +57,7 @@ class SettingsStoreTest : public QObject {
     QFETCH(RawSettings, raw);
     QFETCH(StoredSettings, expected);
     const StoredSettings got = SanitiseSettings(raw);
-    QCOMPARE(got.category, expected.category);
-    QCOMPARE(got.listPosition, expected.listPosition);
-    QCOMPARE(got.angleMode, expected.angleMode);
-    QCOMPARE(got.german, expected.german);
-    QCOMPARE(got.bannerFirst, expected.bannerFirst);
+    QCOMPARE(got, expected);
     // Whatever was stored, list and strip name the same quantity.
     QCOMPARE(umrido::CategoryAtListPosition(got.listPosition, got.german), got.category);
   }

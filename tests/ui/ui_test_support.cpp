@@ -1,8 +1,8 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QLocale>
-#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -87,6 +87,24 @@ void HoverOver(QWidget* w) {
   QWidget* window = w->window();
   QTest::mouseMove(window, w->mapTo(window, w->rect().center()));
   QApplication::processEvents();
+}
+
+void Click(const QWidget* form, const char* name) {
+  QWidget* w = Find(form, name);
+  QVERIFY2(w != nullptr, name);
+  QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button, QPoint releaseAt) {
+  QWidget* image = Find(form, selector);
+  QTest::mousePress(image, button, {}, QPoint(8, y));
+  QTest::mouseRelease(image, button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
+}
+
+void ClickListEntry(const QWidget* form, int position) {
+  auto* list = Find<QListWidget>(form, "ListBoxUC");
+  list->scrollToItem(list->item(position));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
 }
 
 }  // namespace umrido::test

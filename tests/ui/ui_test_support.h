@@ -5,12 +5,14 @@
 #include <QObject>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "form_uc.h"
 
@@ -73,5 +75,35 @@ T* Find(const QWidget* form, const char* name) {
 
 // Moves the pointer onto `w` the way a user would, so enter events arrive.
 void HoverOver(QWidget* w);
+
+// Adds a text column per name and a row per entry, each tagged with its first
+// cell (UTF-8).
+template <std::size_t C, std::size_t R>
+void AddTextRows(const char* const (&columns)[C], const char* const (&rows)[R][C]) {
+  for (const char* column : columns) QTest::addColumn<QString>(column);
+  for (const auto& row : rows) {
+    QTestData& data = QTest::newRow(row[0]);
+    for (const char* cell : row) data << QString::fromUtf8(cell);
+  }
+}
+
+// Adds an int column "index" and a row per entry of `rows`, tagged with the
+// entry's `tag`: for tables of cases too wide for one column each.
+template <typename Row, std::size_t N>
+void AddIndexRows(const Row (&rows)[N]) {
+  QTest::addColumn<int>("index");
+  for (std::size_t i = 0; i < N; ++i) QTest::newRow(rows[i].tag) << static_cast<int>(i);
+}
+
+inline QString U8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A left click on the widget named `name`.
+void Click(const QWidget* form, const char* name);
+// Press and release on the selector named `selector` at height `y`; the
+// release lands at `releaseAt` when given.
+void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button = Qt::LeftButton,
+              QPoint releaseAt = {});
+// A click on the entry at `position` of the quantity list.
+void ClickListEntry(const QWidget* form, int position);
 
 }  // namespace umrido::test

@@ -13,31 +13,51 @@
 #include <QToolButton>
 
 #include "calc_engine.h"
-#include "status_hint.h"
 #include "texts.h"
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 
 using umrido::CategoryAtListPosition;
-using umrido::ListPositionOf;
 using umrido::UnitCatalogue;
+using umrido::test::Click;
 using umrido::test::Find;
-using umrido::ui::TFormUC;
+using umrido::test::U8;
 
 namespace {
 
-QString U8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// Five stored values (invalid: missing) and what the window makes of them.
+// Out-of-range and partial stores at the window level; every rule of the
+// check is in the settings store test.
+const QVariant kMissing;
+const struct {
+  const char* tag;
+  std::array<QVariant, 5> stored;
+  int category, listPosition, angleMode;
+  bool german, bannerFirst;
+} kStartCases[] = {
+    {"first start", {kMissing, kMissing, kMissing, kMissing, kMissing}, 2, 19, 0, true, true},
+    {"22,8,1,1,1", {22, 8, 1, 1, 1}, 22, 8, 1, true, true},
+    {"22,27,2,0,0", {22, 27, 2, 0, 0}, 22, 27, 2, false, false},
+    {"missing ReklameD", {22, 27, 2, 0, kMissing}, 2, 19, 0, true, true},
+    {"UCDRG not a number", {22, 27, QStringLiteral("x"), 0, 0}, 2, 19, 0, true, true},
+    {"category 51", {51, 8, 1, 1, 1}, 2, 19, 1, true, true},
+    {"angle mode 3", {22, 8, 3, 1, 0}, 22, 8, 0, true, false},
+};
 
-void Click(QWidget* form, const char* name) {
-  auto* b = Find<QAbstractButton>(form, name);
-  QVERIFY2(b != nullptr, name);
-  QTest::mouseClick(b, Qt::LeftButton);
-}
-
-QString ListText(QWidget* form) {
-  auto* list = Find<QListWidget>(form, "ListBoxUC");
-  return list->currentItem() ? list->currentItem()->text() : QString();
-}
+// Releases on the banner after a press inside it: only a release on the
+// toggle spot asks, and only OK changes the flag.
+const struct {
+  const char* tag;
+  QPoint release;
+  int releases;
+  bool answerOk;
+  int questions;
+  bool bannerFirstAfter;
+} kBannerCases[] = {
+    {"97,58 OK", {97, 58}, 1, true, 1, false},      {"97,58 Abbrechen", {97, 58}, 1, false, 1, true},
+    {"97,58 OK twice", {97, 58}, 2, true, 2, true}, {"98,58", {98, 58}, 1, true, 0, true},
+    {"97,57", {97, 57}, 1, true, 0, true},
+};
 
 }  // namespace
 
@@ -45,101 +65,56 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<umrido::test::SettingsSandbox> sandbox_;
-  std::unique_ptr<umrido::test::ModalWatchdog> watchdog_;
+  umrido::test::SettingsSandbox sandbox_;
+  umrido::test::ModalWatchdog watchdog_;
 
  private slots:
-  void initTestCase() {
-    sandbox_ = std::make_unique<umrido::test::SettingsSandbox>();
-    watchdog_ = std::make_unique<umrido::test::ModalWatchdog>();
-  }
-  void init() { sandbox_->Clear(); }
-  void cleanup() { QVERIFY2(!watchdog_->TakeUnexpected(), "an unexpected dialog opened"); }
+  void init() { sandbox_.Clear(); }
+  void cleanup() { QVERIFY2(!watchdog_.TakeUnexpected(), "an unexpected dialog opened"); }
 
   void layoutHasEveryNamedControl() {
     auto form = umrido::test::StartWindow();
-    QCOMPARE(form->size(), TFormUC::kClientSize);
+    QCOMPARE(form->size(), umrido::ui::TFormUC::kClientSize);
     for (const auto& row : umrido::ui::ControlHints()) QVERIFY2(Find(form.get(), row.control), row.control);
     for (const auto& info : umrido::CalcKeys()) QVERIFY2(Find(form.get(), info.name), info.name);
     for (int r = 1; r <= 21; ++r) QVERIFY(Find(form.get(), QStringLiteral("StaticText%1").arg(r).toLatin1()));
   }
 
-  void firstStartShowsDefaultsAndStoresThem() {
-    {
-      auto form = umrido::test::StartWindow();
-      QCOMPARE(form->Conversion().State().CurrentCategory, 2);
-      QCOMPARE(Find<QListWidget>(form.get(), "ListBoxUC")->currentRow(), 19);
-      QCOMPARE(Find<QLabel>(form.get(), "LabelUnit")->text(), U8(UnitCatalogue::Category(2)->nameDe));
-      QVERIFY(Find<QToolButton>(form.get(), "SpeedButtonD")->isChecked());
-      QVERIFY(!Find<QToolButton>(form.get(), "SpeedButtonE")->isChecked());
-      QCOMPARE(form->FrontPanel()->objectName(), QStringLiteral("PanelReklame"));
-      QCOMPARE(form->windowTitle(), QString::fromUtf8("UMRIDO (Einheiten-Umrechner)"));
-      QCOMPARE(Find<QLineEdit>(form.get(), "EditV")->text(), QStringLiteral("1"));
-      QCOMPARE(QApplication::focusWidget(), Find(form.get(), "EditV"));
-      QCOMPARE(Find<QLineEdit>(form.get(), "EditV")->selectedText(), QStringLiteral("1"));
-      QCOMPARE(Find<QLineEdit>(form.get(), "EditN")->text(), QStringLiteral("1"));
-      QCOMPARE(Find<QLineEdit>(form.get(), "EditCalc")->text(), QStringLiteral("0"));
-      QCOMPARE(Find(form.get(), "PanelUnit")->height(), UnitCatalogue::Category(2)->stripHeight);
-      QVERIFY(form->close());
-    }
-    const int expected[] = {2, 19, 0, 1, 1};
-    for (std::size_t i = 0; i < 5; ++i) {
-      const auto v = sandbox_->Read(QLatin1String(umrido::ui::kSettingNames[i]));
-      QVERIFY2(v.has_value(), umrido::ui::kSettingNames[i]);
-      QCOMPARE(v->toInt(), expected[i]);
-    }
-  }
-
-  void startUpFromStoredValues_data() {
-    QTest::addColumn<QVariantList>("stored");  // five values; invalid = missing
-    QTest::addColumn<int>("category");
-    QTest::addColumn<int>("listPosition");
-    QTest::addColumn<int>("angleMode");
-    QTest::addColumn<bool>("german");
-    QTest::addColumn<bool>("bannerFirst");
-    const QVariant missing;
-    const int druck = 22;
-    QTest::newRow("22,8,1,1,1") << QVariantList{druck, 8, 1, 1, 1} << druck << 8 << 1 << true << true;
-    QTest::newRow("22,27,2,0,0") << QVariantList{druck, 27, 2, 0, 0} << druck << 27 << 2 << false << false;
-    QTest::newRow("missing ReklameD") << QVariantList{druck, 27, 2, 0, missing} << 2 << 19 << 0 << true << true;
-    QTest::newRow("missing UCAktuell1") << QVariantList{missing, 27, 2, 0, 0} << 2 << 19 << 0 << true << true;
-    QTest::newRow("UCDRG not a number") << QVariantList{druck, 27, QStringLiteral("x"), 0, 0} << 2 << 19 << 0 << true
-                                        << true;
-    QTest::newRow("category 51") << QVariantList{51, 8, 1, 1, 1} << 2 << 19 << 1 << true << true;
-    QTest::newRow("angle mode 3") << QVariantList{druck, 8, 3, 1, 0} << druck << 8 << 0 << true << false;
-    QTest::newRow("SpracheD 2") << QVariantList{druck, 8, 1, 2, 1} << druck << 8 << 1 << true << true;
-    QTest::newRow("ReklameD -1") << QVariantList{druck, 8, 1, 1, -1} << druck << 8 << 1 << true << true;
-    QTest::newRow("list position 99") << QVariantList{druck, 99, 0, 1, 1} << druck << 8 << 0 << true << true;
-    QTest::newRow("position of another quantity")
-        << QVariantList{druck, 19, 0, 1, 1} << druck << 8 << 0 << true << true;
-  }
+  void startUpFromStoredValues_data() { umrido::test::AddIndexRows(kStartCases); }
 
   void startUpFromStoredValues() {
-    QFETCH(QVariantList, stored);
-    for (int i = 0; i < 5; ++i) {
-      if (stored[i].isValid())
-        sandbox_->Store(QLatin1String(umrido::ui::kSettingNames[static_cast<std::size_t>(i)]), stored[i]);
+    QFETCH(int, index);
+    const auto& [tag, stored, category, listPosition, angleMode, german, bannerFirst] = kStartCases[index];
+    for (std::size_t i = 0; i < 5; ++i) {
+      if (stored[i].isValid()) sandbox_.Store(QLatin1String(umrido::ui::kSettingNames[i]), stored[i]);
     }
-    QFETCH(int, category);
-    QFETCH(int, listPosition);
-    QFETCH(int, angleMode);
-    QFETCH(bool, german);
-    QFETCH(bool, bannerFirst);
     auto form = umrido::test::StartWindow();
     QCOMPARE(form->Conversion().State().CurrentCategory, category);
     QCOMPARE(Find<QListWidget>(form.get(), "ListBoxUC")->currentRow(), listPosition);
-    QCOMPARE(CategoryAtListPosition(listPosition, german), category);
     QCOMPARE(Find<QLabel>(form.get(), "LabelUnit")->text(), U8(UnitCatalogue::Category(category)->Name(german)));
     QCOMPARE(Find<QLabel>(form.get(), "LabelV")->text(), U8(UnitCatalogue::Unit(category, 0)->Symbol(german)));
     QCOMPARE(Find(form.get(), "PanelUnit")->height(), UnitCatalogue::Category(category)->stripHeight);
     QCOMPARE(form->Calc().State().AngleMode, angleMode);
     QCOMPARE(Find(form.get(), "ImageDRG")->y(), umrido::ImageDRGTop(angleMode));
     QCOMPARE(form->LanguageFlag(), german);
+    QCOMPARE(Find<QToolButton>(form.get(), "SpeedButtonD")->isChecked(), german);
     QCOMPARE(Find<QToolButton>(form.get(), "SpeedButtonE")->isChecked(), !german);
+    QCOMPARE(form->windowTitle(),
+             german ? QStringLiteral("UMRIDO (Einheiten-Umrechner)") : QStringLiteral("UMRIDO (Unit-Converter)"));
     QCOMPARE(form->FrontPanel()->objectName(),
              bannerFirst ? QStringLiteral("PanelReklame") : QStringLiteral("PanelRechner"));
-    QVERIFY(!Find<QToolButton>(form.get(), "SpeedButtonRechner")->isChecked());
-    QVERIFY(!Find<QToolButton>(form.get(), "SpeedButtonInfo")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), Find(form.get(), "EditV"));
+    QCOMPARE(Find<QLineEdit>(form.get(), "EditV")->selectedText(), QStringLiteral("1"));
+    QCOMPARE(Find<QLineEdit>(form.get(), "EditN")->text(), QStringLiteral("1"));
+    QCOMPARE(Find<QLineEdit>(form.get(), "EditCalc")->text(), QStringLiteral("0"));
+    // Closing stores the values in use, whatever was found.
+    QVERIFY(form->close());
+    const int expected[] = {category, listPosition, angleMode, german, bannerFirst};
+    for (std::size_t i = 0; i < 5; ++i) {
+      const auto v = sandbox_.Read(QLatin1String(umrido::ui::kSettingNames[i]));
+      QVERIFY2(v.has_value(), umrido::ui::kSettingNames[i]);
+      QCOMPARE(v->toInt(), expected[i]);
+    }
   }
 
   void settingsRoundTrip() {
@@ -147,9 +122,8 @@ class WindowTest : public QObject {
     {
       auto form = umrido::test::StartWindow();
       Click(form.get(), "SpeedButtonE");
-      auto* list = Find<QListWidget>(form.get(), "ListBoxUC");
-      const int pressure = ListPositionOf(22, false);
-      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(pressure)).center());
+      const int pressure = umrido::ListPositionOf(22, false);
+      umrido::test::ClickListEntry(form.get(), pressure);
       Click(form.get(), "SpeedButtonDRG");
       Click(form.get(), "SpeedButtonDRG");
       before = form->CurrentSettings();
@@ -178,47 +152,35 @@ class WindowTest : public QObject {
     QVERIFY(!umrido::ui::SaveSettings(form->CurrentSettings()));
     QVERIFY(form->close());
     QVERIFY(!form->isVisible());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, sandbox_->Path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, sandbox_->Path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, sandbox_.Path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, sandbox_.Path());
   }
 
+  // Walks through the panel buttons (R: SpeedButtonRechner, I:
+  // SpeedButtonInfo), from a start with the banner or the calculator in front.
   void panelButtons_data() {
-    QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<bool>("bannerFirst");
-    QTest::addColumn<QString>("front");
-    QTest::addColumn<bool>("rechnerDown");
-    QTest::addColumn<bool>("infoDown");
-    QTest::newRow("Info") << QStringList{"SpeedButtonInfo"} << true << "PanelInfo" << false << true;
-    QTest::newRow("Info Info") << QStringList{"SpeedButtonInfo", "SpeedButtonInfo"} << true << "PanelReklame" << false
-                               << false;
-    QTest::newRow("Rechner Info") << QStringList{"SpeedButtonRechner", "SpeedButtonInfo"} << true << "PanelInfo"
-                                  << false << true;
-    QTest::newRow("Rechner Info Info") << QStringList{"SpeedButtonRechner", "SpeedButtonInfo", "SpeedButtonInfo"}
-                                       << true << "PanelReklame" << false << false;
-    QTest::newRow("calculator first, Rechner")
-        << QStringList{"SpeedButtonRechner"} << false << "PanelRechner" << true << false;
-    QTest::newRow("calculator first, Rechner Rechner")
-        << QStringList{"SpeedButtonRechner", "SpeedButtonRechner"} << false << "PanelReklame" << false << false;
-    QTest::newRow("Info Rechner") << QStringList{"SpeedButtonInfo", "SpeedButtonRechner"} << true << "PanelRechner"
-                                  << true << false;
+    QTest::addColumn<QString>("steps");  // key, front panel, Rechner down, Info down
+    QTest::newRow("banner first") << true
+                                  << "I Info 0 1, I Reklame 0 0, R Rechner 1 0, I Info 0 1, I Reklame 0 0, "
+                                     "I Info 0 1, R Rechner 1 0";
+    QTest::newRow("calculator first") << false << "R Rechner 1 0, R Reklame 0 0";
   }
 
   void panelButtons() {
-    QFETCH(QStringList, clicks);
     QFETCH(bool, bannerFirst);
-    QFETCH(QString, front);
-    QFETCH(bool, rechnerDown);
-    QFETCH(bool, infoDown);
-    if (!bannerFirst) {
-      const std::array<int, 5> calculatorFirst = {2, 19, 0, 1, 0};
-      for (std::size_t i = 0; i < 5; ++i)
-        sandbox_->Store(QLatin1String(umrido::ui::kSettingNames[i]), calculatorFirst[i]);
-    }
+    QFETCH(QString, steps);
+    sandbox_.Store(QStringLiteral("ReklameD"), bannerFirst ? 1 : 0);
+    for (std::size_t i = 0; i < 4; ++i)
+      sandbox_.Store(QLatin1String(umrido::ui::kSettingNames[i]), std::array{2, 19, 0, 1}[i]);
     auto form = umrido::test::StartWindow();
-    for (const QString& name : clicks) Click(form.get(), name.toLatin1().constData());
-    QCOMPARE(form->FrontPanel()->objectName(), front);
-    QCOMPARE(Find<QToolButton>(form.get(), "SpeedButtonRechner")->isChecked(), rechnerDown);
-    QCOMPARE(Find<QToolButton>(form.get(), "SpeedButtonInfo")->isChecked(), infoDown);
+    for (const QString& step : steps.split(QStringLiteral(", "))) {
+      const QStringList s = step.split(QLatin1Char(' '));
+      Click(form.get(), s[0] == QLatin1String("R") ? "SpeedButtonRechner" : "SpeedButtonInfo");
+      QCOMPARE(form->FrontPanel()->objectName(), QStringLiteral("Panel") + s[1]);
+      QCOMPARE(Find<QToolButton>(form.get(), "SpeedButtonRechner")->isChecked(), s[2] == QLatin1String("1"));
+      QCOMPARE(Find<QToolButton>(form.get(), "SpeedButtonInfo")->isChecked(), s[3] == QLatin1String("1"));
+    }
   }
 
   void languageSwitchKeepsTheQuantity_data() {
@@ -234,13 +196,11 @@ class WindowTest : public QObject {
     QFETCH(int, englishPosition);
     auto form = umrido::test::StartWindow();
     auto* list = Find<QListWidget>(form.get(), "ListBoxUC");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(germanPosition)).center());
+    umrido::test::ClickListEntry(form.get(), germanPosition);
     const int category = CategoryAtListPosition(germanPosition, true);
     QCOMPARE(form->Conversion().State().CurrentCategory, category);
     // Pick a unit on each side and type a value: the switch must keep them.
-    auto* imageN = Find(form.get(), "ImageN");
-    QTest::mousePress(imageN, Qt::LeftButton, {}, QPoint(8, 20));
-    QTest::mouseRelease(imageN, Qt::LeftButton, {}, QPoint(8, 20));
+    umrido::test::PickUnit(form.get(), "ImageN", 20);
     QTest::keyClicks(Find(form.get(), "EditV"), QStringLiteral("7"));
     const QString editV = Find<QLineEdit>(form.get(), "EditV")->text();
     const QString editN = Find<QLineEdit>(form.get(), "EditN")->text();
@@ -249,9 +209,8 @@ class WindowTest : public QObject {
 
     Click(form.get(), "SpeedButtonE");
     QCOMPARE(list->currentRow(), englishPosition);
-    QCOMPARE(ListText(form.get()), U8(UnitCatalogue::Category(category)->nameEn));
-    QCOMPARE(Find<QLabel>(form.get(), "LabelUnit")->text(), ListText(form.get()));
-    QCOMPARE(form->windowTitle(), QStringLiteral("UMRIDO (Unit-Converter)"));
+    QCOMPARE(list->currentItem()->text(), U8(UnitCatalogue::Category(category)->nameEn));
+    QCOMPARE(Find<QLabel>(form.get(), "LabelUnit")->text(), list->currentItem()->text());
     QCOMPARE(Find<QLabel>(form.get(), "LabelCalc")->text(), QStringLiteral("Calculator"));
     QCOMPARE(Find<QLabel>(form.get(), "StaticText1")->text(), U8(UnitCatalogue::Unit(category, 0)->symbolEn));
     QVERIFY(Find<QPlainTextEdit>(form.get(), "MemoInfo2")->isVisibleTo(form.get()));
@@ -278,22 +237,8 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("english");
     QTest::newRow("SpeedButtonEnd") << "SpeedButtonEnd" << QString::fromUtf8("Programm beenden ?") << "Program exit ?";
-    QTest::newRow("SpeedButtonSwap") << "SpeedButtonSwap"
-                                     << "Tauschen"
-                                     << "Swap";
-    QTest::newRow("EditN") << "EditN"
-                           << "Ergebnis"
-                           << "Result";
     QTest::newRow("ImageN") << "ImageN" << QString::fromUtf8("Einheit auswählen") << "Select Unit";
-    QTest::newRow("LabelUnit") << "LabelUnit"
-                               << "Aktuelle Kategorie"
-                               << "Actual category";
-    QTest::newRow("LabelV") << "LabelV"
-                            << ""
-                            << "";
-    QTest::newRow("ImageReklame") << "ImageReklame"
-                                  << ""
-                                  << "";
+    QTest::newRow("LabelV") << "LabelV" << QString() << QString();
     // Length, row 3 ("mm"): its name in each language.
     QTest::newRow("StaticText4") << "StaticText4" << U8(UnitCatalogue::Unit(2, 3)->nameDe)
                                  << U8(UnitCatalogue::Unit(2, 3)->nameEn);
@@ -327,32 +272,18 @@ class WindowTest : public QObject {
     QVERIFY(Find(form.get(), "SpeedButtonTan")->toolTip().isEmpty());
   }
 
-  void bannerToggle_data() {
-    QTest::addColumn<QPoint>("release");
-    QTest::addColumn<int>("releases");
-    QTest::addColumn<bool>("answerOk");
-    QTest::addColumn<int>("questions");
-    QTest::addColumn<bool>("bannerFirstAfter");
-    QTest::newRow("97,58 OK") << QPoint(97, 58) << 1 << true << 1 << false;
-    QTest::newRow("97,58 Abbrechen") << QPoint(97, 58) << 1 << false << 1 << true;
-    QTest::newRow("97,58 OK twice") << QPoint(97, 58) << 2 << true << 2 << true;
-    QTest::newRow("98,58") << QPoint(98, 58) << 1 << true << 0 << true;
-    QTest::newRow("97,57") << QPoint(97, 57) << 1 << true << 0 << true;
-  }
+  void bannerToggle_data() { umrido::test::AddIndexRows(kBannerCases); }
 
   void bannerToggle() {
-    QFETCH(QPoint, release);
-    QFETCH(int, releases);
-    QFETCH(bool, answerOk);
-    QFETCH(int, questions);
-    QFETCH(bool, bannerFirstAfter);
+    QFETCH(int, index);
+    const auto& c = kBannerCases[index];
     auto form = umrido::test::StartWindow();
     auto* banner = Find(form.get(), "ImageReklame");
     int asked = 0;
-    for (int i = 0; i < releases; ++i) {
+    for (int i = 0; i < c.releases; ++i) {
       const bool bannerFirstNow = form->BannerFirst();
       QString seen;
-      watchdog_->Expect([&](QWidget* modal) {
+      watchdog_.Expect([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
         seen = box->text();
@@ -360,22 +291,22 @@ class WindowTest : public QObject {
         QCOMPARE(box->icon(), QMessageBox::Question);
         QCOMPARE(box->defaultButton()->text(), QStringLiteral("OK"));
         for (QAbstractButton* b : box->buttons()) {
-          if (b->text() == (answerOk ? QStringLiteral("OK") : QStringLiteral("&Abbrechen"))) b->click();
+          if (b->text() == (c.answerOk ? QStringLiteral("OK") : QStringLiteral("&Abbrechen"))) b->click();
         }
       });
       QTest::mousePress(banner, Qt::LeftButton, {}, QPoint(10, 10));
-      QTest::mouseRelease(banner, Qt::LeftButton, {}, release);
-      asked += watchdog_->TakeAnswered();
-      watchdog_->Expect(nullptr);
-      if (questions > 0) {
+      QTest::mouseRelease(banner, Qt::LeftButton, {}, c.release);
+      asked += watchdog_.TakeAnswered();
+      watchdog_.Expect(nullptr);
+      if (c.questions > 0) {
         QCOMPARE(seen.split(QLatin1Char('\n')), umrido::ui::BannerQuestionLines(bannerFirstNow));
       }
     }
-    QCOMPARE(asked, questions);
-    QCOMPARE(form->BannerFirst(), bannerFirstAfter);
+    QCOMPARE(asked, c.questions);
+    QCOMPARE(form->BannerFirst(), c.bannerFirstAfter);
     QCOMPARE(form->FrontPanel()->objectName(), QStringLiteral("PanelReklame"));  // shows next start only
     QVERIFY(form->close());
-    QCOMPARE(sandbox_->Read(QStringLiteral("ReklameD"))->toInt(), bannerFirstAfter ? 1 : 0);
+    QCOMPARE(sandbox_.Read(QStringLiteral("ReklameD"))->toInt(), c.bannerFirstAfter ? 1 : 0);
   }
 
   void tabReachesOnlyTheThreeFields() {

@@ -95,43 +95,24 @@ TEST(ArtTransparency, MarkerCentreIsOpaqueRed) {
 const QColor kFace(200, 200, 200);
 const QColor kShadow(128, 128, 128);
 
-struct KnobPixel {
-  int x, y;
-  QColor colour;
-  const char* why;
-};
-
-const KnobPixel kKnobPixels[] = {
-    {7, 7, Qt::white, "interior of the disc"},
-    {13, 7, Qt::white, "right bulge rectangle"},
-    {7, 13, Qt::white, "bottom bulge rectangle"},
-    {14, 7, kFace, "outside the right bulge"},
-    {7, 14, kFace, "below the bottom bulge"},
-    {0, 0, kFace, "cell corner"},
-    {2, 11, kShadow, "first point of the shadow rim"},
-    {1, 7, kShadow, "left side of the shadow rim"},
-    {7, 1, kShadow, "top of the shadow rim"},
-    {11, 2, kShadow, "last painted point of the shadow rim"},
-    {12, 2, kFace, "shadow rim's end point stays unpainted"},
-    {3, 11, kFace, "face rim drawn over the white disc"},
-    {7, 12, kFace, "face rim at the bottom"},
-    {12, 7, kFace, "face rim at the right"},
-    {3, 10, Qt::black, "first point of the black rim"},
-    {2, 7, Qt::black, "left side of the black rim"},
-    {7, 2, Qt::black, "top of the black rim"},
-    {11, 3, Qt::black, "last painted point of the black rim"},
-    {12, 3, Qt::white, "black rim's end point stays unpainted"},
-    {7, 16, kFace, "gap between knobs"},
-    {7, 17, kFace, "gap between knobs"},
+// One knob cell: a white disc with bulges to the right and below, a shadow
+// rim from (2,11) round to (11,2) and a black rim from (3,10) to (11,3), each
+// without its end point, and the face-coloured rim drawn over the disc.
+const std::pair<QColor, std::vector<QPoint>> kKnobPixels[] = {
+    {Qt::white, {{7, 7}, {13, 7}, {7, 13}, {12, 3}}},
+    {kFace, {{14, 7}, {7, 14}, {0, 0}, {12, 2}, {3, 11}, {7, 12}, {12, 7}, {7, 16}, {7, 17}}},
+    {kShadow, {{2, 11}, {1, 7}, {7, 1}, {11, 2}}},
+    {Qt::black, {{3, 10}, {2, 7}, {7, 2}, {11, 3}}},
 };
 
 TEST(KnobColumn, CellPixelsRepeatEvery18Rows) {
   const QImage image = Pixels(KnobColumn(TestPalette(), 1.0));
   for (int row : {0, 1, 10, 20}) {
-    for (const KnobPixel& k : kKnobPixels) {
-      if (row == 20 && k.y >= 16) continue;  // the column ends with the last knob
-      EXPECT_EQ(QColor(image.pixel(k.x, k.y + 18 * row)), k.colour)
-          << k.why << " at " << k.x << "," << k.y << " in row " << row;
+    for (const auto& [colour, points] : kKnobPixels) {
+      for (QPoint p : points) {
+        if (row == 20 && p.y() >= 16) continue;  // the column ends with the last knob
+        EXPECT_EQ(QColor(image.pixel(p.x(), p.y() + 18 * row)), colour) << p.x() << "," << p.y() << " in row " << row;
+      }
     }
   }
 }
