@@ -34,6 +34,7 @@ echo "== Fuzzing"
 CC=clang CXX=clang++ build build-fuzz -DUMRIDO_FUZZ=ON -DBUILD_TESTING=OFF -DUMRIDO_BUILD_BENCH=OFF
 seconds="${UMRIDO_FUZZ_SECONDS:-30}"
 for target in build-fuzz/tests/fuzz/fuzz_*; do
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   corpus="$scratch/corpus-$name"
   mkdir -p "$corpus"
