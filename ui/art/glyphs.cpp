@@ -12,7 +12,6 @@ namespace umrido::art {
 
 namespace {
 
-
 void Sheet(QPainter& p, const QRectF& r, qreal fold) {
   // A sheet of paper with a dog-eared upper right corner and a few lines.
   QPainterPath sheet;
