@@ -3,9 +3,9 @@
 # drawn off screen, once in each language.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing "${RUN_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)" --target window_shot >/dev/null
+cmake -S . -B build-app -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DUMRIDO_BUILD_BENCH=OFF >/dev/null
+cmake --build build-app --parallel "$(nproc)" --target window_shot >/dev/null
 export QT_QPA_PLATFORM=offscreen
-./build/tools/window_shot docs/umrido-de.png de calc
-./build/tools/window_shot docs/umrido-en.png en info
+./build-app/tools/window_shot docs/umrido-de.png de calc
+./build-app/tools/window_shot docs/umrido-en.png en info
 echo "Wrote docs/umrido-de.png and docs/umrido-en.png"

@@ -19,7 +19,7 @@ export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$
 mkdir -p "$HOME"
 
 echo "== Tests"
-build build -DUMRIDO_WERROR=ON
+build build -DUMRIDO_WERROR=ON -DBUILD_TESTING=ON -DUMRIDO_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 300
 ((quick)) && exit 0
 
