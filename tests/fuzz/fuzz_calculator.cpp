@@ -9,20 +9,11 @@
 #include <string>
 
 #include "calc_engine.h"
+#include "fake_clipboard.h"
 
 namespace {
 
 using namespace umrido;
-
-class StreamClipboard : public Clipboard {
- public:
-  std::optional<std::string> text = std::string();
-  std::optional<std::string> ReadText() override { return text; }
-  bool WriteText(std::string_view t) override {
-    text = std::string(t);
-    return true;
-  }
-};
 
 bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
 
@@ -49,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t pos = 0;
   auto byte = [&]() -> std::uint8_t { return pos < size ? data[pos++] : 0; };
   Calculator c((byte() & 1) != 0, (byte() & 1) != 0);
-  StreamClipboard clipboard;
+  testing::FakeClipboard clipboard;
   while (pos < size) {
     const std::uint8_t op = byte();
     switch (op % 8) {
@@ -95,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t n = byte() % 24;
         std::string s;
         for (std::size_t i = 0; i < n && pos < size; ++i) s += static_cast<char>(byte());
-        clipboard.text = (n == 23) ? std::nullopt : std::optional<std::string>(s);
+        clipboard.content = (n == 23) ? std::nullopt : std::optional<std::string>(s);
         break;
       }
       case 7:

@@ -10,20 +10,11 @@
 #include <string>
 
 #include "converter.h"
+#include "fake_clipboard.h"
 
 namespace {
 
 using namespace umrido;
-
-class StreamClipboard : public Clipboard {
- public:
-  std::optional<std::string> text = std::string();
-  std::optional<std::string> ReadText() override { return text; }
-  bool WriteText(std::string_view t) override {
-    text = std::string(t);
-    return true;
-  }
-};
 
 struct Reader {
   const std::uint8_t* data;
@@ -57,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Reader in{data, size};
   const bool point = in.Byte() & 1;
   Converter c(point, in.Byte() & 1, 2);
-  StreamClipboard clipboard;
+  testing::FakeClipboard clipboard;
   while (in.More()) {
     const std::uint8_t op = in.Byte();
     const CategoryEntry* cat = UnitCatalogue::Category(c.State().CurrentCategory);
@@ -78,11 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         c.EditVSetSelection(in.Byte() % 18, in.Byte() % 18);
         break;
       case 6:
-        clipboard.text = in.Bytes();
+        clipboard.content = in.Bytes();
         c.EditVPaste(clipboard);
         break;
       case 7:
-        clipboard.text = (in.Byte() & 7) == 0 ? std::nullopt : std::optional<std::string>(in.Bytes());
+        clipboard.content = (in.Byte() & 7) == 0 ? std::nullopt : std::optional<std::string>(in.Bytes());
         c.SpeedButtonInsertVClick(clipboard);
         break;
       case 8:
