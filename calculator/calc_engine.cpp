@@ -286,9 +286,11 @@ void Calculator::SpeedButtonInsertCalcClick(Clipboard& clipboard) {
   FocusDisplay();
   display.SetText("");
   const std::optional<std::string> clip = clipboard.ReadText();
-  if (clip) display.Paste(*clip);
+  const std::optional<std::string> text =
+      clip ? NumberPasteText(*clip, separator_, display.MaxLength(), display.MaxLength()) : std::nullopt;
+  if (text) display.Paste(*text);
   // The paste stays exactly as it landed, blanks and all, when it reads.
-  if (!clip || !ParseNumber(display.Text(), separator_)) {
+  if (!text || !ParseNumber(display.Text(), separator_)) {
     display.SetText(std::string(FailureText(CalcFailure::kInsert, german_)));
   }
 }

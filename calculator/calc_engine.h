@@ -258,8 +258,9 @@ class Calculator {
   void SpeedButtonCalcWClick(CalcKey key);
   // M+, M-, MR, MC. M+ and MR start no new entry.
   void SpeedButtonCalcMClick(CalcKey key);
-  // Replaces the display by the clipboard's text (first line, 16 characters),
-  // kept exactly as pasted when it reads as a number.
+  // Replaces the display by the clipboard's text (first line, 16 characters;
+  // a longer number is rounded to fit, not cut), kept exactly as pasted when
+  // it reads as a number.
   void SpeedButtonInsertCalcClick(Clipboard& clipboard);
   // Selects the whole display and copies it, failure texts included.
   void SpeedButtonCopyCalcClick(Clipboard& clipboard);

@@ -17,6 +17,10 @@ std::optional<Extended> Finite(Extended x) {
   return x;
 }
 
+// sqrt(1 - x^2) for |x| <= 1. As (1 - x)(1 + x) both factors are exact or
+// nearly so, where 1 - x*x near |x| = 1 loses the digits that x*x rounds away.
+Extended CosOfArcSine(Extended x) { return std::sqrt((1 - x) * (1 + x)); }
+
 // Which of the three plain functions a trigonometric key computes.
 enum class Circular { kSin, kCos, kTan };
 
@@ -32,27 +36,30 @@ std::optional<Extended> CircularInRadians(Circular f, Extended radians) {
   return std::nullopt;
 }
 
-// Degrees and grads: fmod by the full turn is exact, so the quarter turns are
-// recognised exactly and never pass through an inexact factor of pi.
+// Degrees and grads: the nearest whole quarter turn is taken off exactly in
+// the angle's own unit (fmod and the subtraction are exact), and only the
+// remainder of at most an eighth turn passes through the inexact factor of pi.
+// So quarter turns give exact values, and an angle close to one keeps all its
+// digits instead of losing them to the rounding of a large product.
 std::optional<Extended> CircularInTurns(Circular f, Extended x, Extended fullTurn, Extended radPerUnit) {
-  const Extended reduced = std::fmod(x, fullTurn);
   const Extended quarter = fullTurn / 4;
-  if (std::fmod(reduced, quarter) == 0) {
-    int q = static_cast<int>(reduced / quarter) % 4;
-    if (q < 0) q += 4;
-    static constexpr int kSin[4] = {0, 1, 0, -1};
-    static constexpr int kCos[4] = {1, 0, -1, 0};
-    switch (f) {
-      case Circular::kSin:
-        return Extended(kSin[q]);
-      case Circular::kCos:
-        return Extended(kCos[q]);
-      case Circular::kTan:
-        if (q % 2 != 0) return std::nullopt;  // a pole
-        return Extended(0);
-    }
+  const Extended reduced = std::fmod(x, fullTurn);
+  const Extended nearest = std::nearbyint(reduced / quarter);
+  const Extended radians = (reduced - nearest * quarter) * radPerUnit;
+  const int q = (static_cast<int>(nearest) % 4 + 4) % 4;
+  const Extended s = std::sin(radians);
+  const Extended c = std::cos(radians);
+  switch (f) {
+    case Circular::kSin:
+      return q == 0 ? s : q == 1 ? c : q == 2 ? -s : -c;
+    case Circular::kCos:
+      return q == 0 ? c : q == 1 ? -s : q == 2 ? -c : s;
+    case Circular::kTan:
+      if (q % 2 == 0) return Finite(std::tan(radians));
+      if (radians == 0) return std::nullopt;  // a pole
+      return Finite(-1 / std::tan(radians));
   }
-  return CircularInRadians(f, reduced * radPerUnit);
+  return std::nullopt;
 }
 
 std::optional<Extended> Circular3(Circular f, Extended x, int angleMode) {
@@ -176,10 +183,10 @@ std::optional<Extended> ApplyTrig(CalcKey key, Extended x, int angleMode) {
       return Circular3(Circular::kTan, x, angleMode);
     case CalcKey::SpeedButtonArcSin:
       if (std::fabs(x) > 1) return std::nullopt;
-      return Finite(FromRadians(std::atan2(x, std::sqrt(1 - x * x)), angleMode));
+      return Finite(FromRadians(std::atan2(x, CosOfArcSine(x)), angleMode));
     case CalcKey::SpeedButtonArcCos:
       if (std::fabs(x) > 1) return std::nullopt;
-      return Finite(FromRadians(std::atan2(std::sqrt(1 - x * x), x), angleMode));
+      return Finite(FromRadians(std::atan2(CosOfArcSine(x), x), angleMode));
     case CalcKey::SpeedButtonArcTan:
       return Finite(FromRadians(std::atan(x), angleMode));
     case CalcKey::SpeedButtonHypSin:

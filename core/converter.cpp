@@ -23,14 +23,19 @@ std::string Berechnung(const ConversionState& state, std::string_view input, cha
   if (!(factorV != 0) || !std::isfinite(factorV) || !std::isfinite(factorN)) return std::string(kConversionFailed);
 
   Extended result;
-  if (state.CurrentCategory == kTemperature) {
+  if (factorV == factorN && state.OffsetV == state.OffsetN) {
+    // The same unit on both sides: the input itself, untouched by arithmetic
+    // that could round it or take a tiny temperature for offset noise.
+    result = *value;
+  } else if (state.CurrentCategory == kTemperature) {
     const Extended offsetV = state.OffsetV;
     const Extended offsetN = state.OffsetN;
     result = ((*value - offsetV) * factorN) / factorV + offsetN;
     // The offsets are doubles (273.15 is not exact), so a result that should be
-    // exactly zero comes out as a few units of their last bit. Anything that
-    // small is that noise, not a temperature.
-    const Extended noise = (std::fabs(offsetV) * std::fabs(factorN) / factorV + std::fabs(offsetN)) * 8 * DBL_EPSILON;
+    // exactly zero comes out as noise of up to about 0.4 units of their last
+    // bit. The threshold stays close above that, so that genuine results of
+    // 1E-13 and more still show.
+    const Extended noise = (std::fabs(offsetV) * std::fabs(factorN) / factorV + std::fabs(offsetN)) * 2 * DBL_EPSILON;
     if (std::fabs(result) < noise) result = 0;
   } else {
     result = (*value * factorN) / factorV;
@@ -55,18 +60,31 @@ void Converter::Convert() { editN_.SetText(Berechnung(state_, editV_.Text(), Sep
 
 void Converter::EditVChange(int depth) {
   const std::string& text = editV_.Text();
-  if (!(text.empty() || text == "-") && !ParseNumber(text, Separator())) {
-    // Undo to the text before the last keystroke. That text was itself
-    // accepted, so the nested run ends at once; the depth guard only makes
-    // sure a broken record can never recurse without end.
-    if (editV_.SetText(lastKeyText_)) {
-      editV_.SetCaret(lastKeyCaret_);
-      if (depth < 2) EditVChange(depth + 1);
-    } else {
-      editV_.SetCaret(lastKeyCaret_);
-    }
-  }
+  if (!(text.empty() || text == "-") && !ParseNumber(text, Separator())) UndoEditV(depth);
   Convert();
+}
+
+void Converter::UndoEditV(int depth) {
+  // Back to the text before the last keystroke. That text was itself accepted,
+  // so the nested run ends at once; the depth guard only makes sure a broken
+  // record can never recurse without end.
+  if (editV_.SetText(lastKeyText_)) {
+    editV_.SetCaret(lastKeyCaret_);
+    if (depth < 2) EditVChange(depth + 1);
+  } else {
+    editV_.SetCaret(lastKeyCaret_);
+  }
+}
+
+void Converter::PasteIntoEditV(std::string_view clip) {
+  const int room = editV_.MaxLength() - (editV_.Length() - editV_.SelLength());
+  const std::optional<std::string> text = NumberPasteText(clip, Separator(), editV_.MaxLength(), room);
+  if (!text) {
+    UndoEditV(0);
+    Convert();
+  } else if (editV_.Paste(*text)) {
+    EditVChange();
+  }
 }
 
 void Converter::SetEditVText(std::string text) {
@@ -145,8 +163,7 @@ void Converter::EditVCut(Clipboard& clipboard) {
 
 void Converter::EditVPaste(Clipboard& clipboard) {
   const std::optional<std::string> clip = clipboard.ReadText();
-  if (!clip) return;
-  if (editV_.Paste(*clip)) EditVChange();
+  if (clip) PasteIntoEditV(*clip);
 }
 
 void Converter::EditVFocus(bool selectAll) {
@@ -167,7 +184,7 @@ void Converter::SpeedButtonInsertVClick(Clipboard& clipboard) {
     SetEditVText("0");
     return;
   }
-  if (editV_.Paste(*clip)) EditVChange();
+  PasteIntoEditV(*clip);
 }
 
 void Converter::SpeedButtonCopyNClick(Clipboard& clipboard) {

@@ -40,8 +40,10 @@ struct ConversionState {
 // Converts the input text with the state's factors and offsets (offsets only
 // in Temperature) and formats the result with 8 digits and `separator`.
 // Returns "?!" when the text does not parse (empty, a lone "-", anything
-// else), or the result is not a finite Extended value. A Temperature result
-// that lies within the rounding noise of the offsets shows as "0".
+// else), or the result is not a finite Extended value. With the same unit on
+// both sides the result is the input's value itself. A Temperature result
+// between different units that lies within the rounding noise of the offsets
+// shows as "0".
 std::string Berechnung(const ConversionState& state, std::string_view input, char separator);
 
 // The marker's top in the strip for `row`: 18 * row + 11.
@@ -96,8 +98,9 @@ class Converter {
   // the field, which then runs the change handling.
   void EditVCut(Clipboard& clipboard);
   // Paste by keyboard shortcut: the platform's paste at the selection, without
-  // the keystroke filter, then the change handling. An unreadable clipboard
-  // pastes nothing.
+  // the keystroke filter, then the change handling. A number longer than the
+  // field is rounded to fit (NumberPasteText), never cut. An unreadable
+  // clipboard pastes nothing.
   void EditVPaste(Clipboard& clipboard);
   // The user moved the caret or selection (mouse, arrow keys).
   void EditVSetSelection(int start, int length) { editV_.SetSelection(start, length); }
@@ -111,7 +114,7 @@ class Converter {
   void EditNSetSelection(int start, int length) { editN_.SetSelection(start, length); }
 
   // The paste button: focus to EditV, empty it, paste the clipboard's text
-  // (length limit applies, no keystroke filter); a text that does not parse is
+  // (a longer number is rounded to fit, no keystroke filter); a text that does not parse is
   // undone to the text before the last keystroke. An unreadable clipboard
   // leaves "0".
   void SpeedButtonInsertVClick(Clipboard& clipboard);
@@ -121,6 +124,10 @@ class Converter {
 
  private:
   void EditVChange(int depth = 0);
+  void UndoEditV(int depth);
+  // The platform's paste at the selection, with a long number rounded to fit
+  // and a long text that is no number rejected like any unreadable change.
+  void PasteIntoEditV(std::string_view clip);
   void SetEditVText(std::string text);
   void Convert();
   std::string SymbolOfRow(UnitRow row) const;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -17,9 +18,16 @@ struct Decimal {
   long long exponent = 0;  // value = 0.digits... scaled: digits * 10^exponent
 };
 
-// Converts digits * 10^exponent to Extended with one correct rounding, using
-// from_chars (locale-independent). Underflow is not a failure: such a tiny value
-// reads as the nearest representable one, found by scaling.
+// Below the normal range from_chars reports "out of range" and leaves the value
+// alone, so a tiny value goes to strtold, which rounds correctly into the
+// denormals (or to 0). The text holds digits and an exponent only, no decimal
+// point, so the locale that Qt sets from the environment cannot change the
+// reading.
+Extended ReadTiny(const std::string& digitsAndExponent) { return std::strtold(digitsAndExponent.c_str(), nullptr); }
+
+// Converts digits * 10^exponent to Extended with one correct rounding, without
+// looking at the locale. Underflow is not a failure: such a tiny value reads as
+// the nearest representable one, possibly 0.
 std::optional<Extended> ToExtended(const Decimal& d) {
   if (d.digits.empty()) return Extended{0};
   std::string text = d.digits;
@@ -31,16 +39,7 @@ std::optional<Extended> ToExtended(const Decimal& d) {
     // Decimal exponent of the leading digit tells overflow from underflow.
     const long long leading = d.exponent + static_cast<long long>(d.digits.size());
     if (leading > 0) return std::nullopt;
-    // Underflow: read the digits at a harmless scale, then scale down in steps
-    // that stay exact until the last one.
-    std::string scaled = d.digits + "e" + std::to_string(d.exponent + 4000);
-    Extended v = 0;
-    if (std::from_chars(scaled.data(), scaled.data() + scaled.size(), v, std::chars_format::scientific).ec !=
-        std::errc()) {
-      return Extended{0};
-    }
-    for (int i = 0; i < 40 && v != 0; ++i) v /= Extended{1e100L};
-    return v;
+    return ReadTiny(text);
   }
   if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
   if (!std::isfinite(value)) return std::nullopt;
@@ -145,13 +144,12 @@ std::optional<Extended> ParseNumber(std::string_view text, char separator) {
 
 bool DetectDecimalIsPoint(char platformSeparator) { return !ParseNumber("1,1", platformSeparator).has_value(); }
 
-std::string FormatNumber(Extended x, int digits, char separator) {
-  if (!std::isfinite(x)) return std::string();
-  if (digits < 1) digits = 1;
-  if (digits > 18) digits = 18;
-  const Extended magnitude = std::fabs(x);
-  if (magnitude < std::numeric_limits<Extended>::min()) return "0";
+namespace {
 
+// |x| > 0 finite (denormals too) with `digits` significant digits: expanded to
+// 18 digits, rounded half-up, fixed notation for -3 <= E <= maxFixed.
+std::string Write(Extended x, int digits, char separator, int maxFixed) {
+  const Extended magnitude = std::fabs(x);
   // Expand to 18 significant digits, correctly rounded.
   char buf[64];
   auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
@@ -188,13 +186,43 @@ std::string FormatNumber(Extended x, int digits, char separator) {
       ++keptE;
     }
   }
-  std::string out = Compose(x < 0, kept, keptE, digits, separator);
+  std::string out = Compose(x < 0, kept, keptE, maxFixed, separator);
   // Right below the largest Extended, rounding up gives a text beyond the
   // range that no field could read back; there the digits are cut instead.
   if (exp10 >= std::numeric_limits<Extended>::max_exponent10 && !ParseNumber(out, separator)) {
-    out = Compose(x < 0, mantissa.substr(0, static_cast<std::size_t>(digits)), E, digits, separator);
+    out = Compose(x < 0, mantissa.substr(0, static_cast<std::size_t>(digits)), E, maxFixed, separator);
   }
   return out;
+}
+
+}  // namespace
+
+std::string FormatNumber(Extended x, int digits, char separator) {
+  if (!std::isfinite(x)) return std::string();
+  if (digits < 1) digits = 1;
+  if (digits > 18) digits = 18;
+  if (std::fabs(x) < std::numeric_limits<Extended>::min()) return "0";
+  return Write(x, digits, separator, digits);
+}
+
+std::optional<std::string> FitNumberText(std::string_view text, char separator, int maxLength) {
+  const std::optional<Extended> value = ParseNumber(text, separator);
+  if (!value) return std::nullopt;
+  if (*value == 0) return std::string("0");
+  for (int digits = 18; digits >= 1; --digits) {
+    // The general notation, or the scientific one where that keeps more digits.
+    std::string general = Write(*value, digits, separator, digits);
+    std::string scientific = Write(*value, digits, separator, -4);
+    std::string& shorter = scientific.size() < general.size() ? scientific : general;
+    if (shorter.size() <= static_cast<std::size_t>(maxLength)) return shorter;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> NumberPasteText(std::string_view clip, char separator, int maxLength, int room) {
+  const std::string_view line = clip.substr(0, clip.find_first_of("\r\n"));
+  if (line.size() <= static_cast<std::size_t>(maxLength)) return std::string(line);
+  return FitNumberText(line, separator, room);
 }
 
 }  // namespace umrido

@@ -37,6 +37,19 @@ bool DetectDecimalIsPoint(char platformSeparator);
 // which no caller may show: check finiteness first.
 std::string FormatNumber(Extended x, int digits, char separator);
 
+// The shortest text of at most `maxLength` characters for the value of `text`
+// rounded to as many significant digits as fit (general or scientific
+// notation, exponent kept, denormals included). nullopt when `text` does not
+// read as a number or no digit fits.
+std::optional<std::string> FitNumberText(std::string_view text, char separator, int maxLength);
+
+// What a paste puts into a number field of `maxLength` characters with `room`
+// of them free: `clip` up to its first line break, for the field's own cut and
+// check. A longer line that reads as a number becomes its value rounded to fit
+// `room` (FitNumberText); one that does not read gives nullopt, the failure of
+// the paste, so that no cut-off part of it can pass for a number.
+std::optional<std::string> NumberPasteText(std::string_view clip, char separator, int maxLength, int room);
+
 // The converter's result format: FormatNumber with 8 digits. Never longer than
 // 16 characters (-1,2345678E-4932 is the longest).
 inline std::string FormatResult(Extended x, char separator) { return FormatNumber(x, 8, separator); }

@@ -263,7 +263,10 @@ const SequenceCase kClipboard[] = {
     {"Paste", " 12 ", " 12 "},
     {"Paste", "+3", "+3"},
     {"Paste", "3,106856", "3,106856\r\n7"},
-    {"Paste", "1234567890123456", "12345678901234567890"},
+    // Longer than the display: a number is rounded to fit, never cut.
+    {"Paste", "1,23456789012E19", "12345678901234567890"},
+    {"Paste", "5,18784831432E49", "5,18784831431908E49"},
+    {"Paste", kInsertErr, "12345678901234567x"},
     {"Paste", kInsertErr, "abc"},
     {"Paste", kInsertErr, ""},
     {"Paste", kInsertErr, kUnreadable},

@@ -83,13 +83,18 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{30, "K", "°C", "273,15", "0"}, ConversionCase{30, "°Rank", "°F", "491,67", "32"},
         ConversionCase{30, "°Rank", "K", "9", "5"}, ConversionCase{30, "°C", "K", "0", "273,15"},
         ConversionCase{30, "°R", "°C", "0", "0"}, ConversionCase{30, "°F", "°C", "32,0001", "5,5555556E-5"},
+        // Tiny temperatures are no offset noise: the same unit shows the input, and
+        // between units 7,47E-13 (the extended arithmetic worked out exactly) shows.
+        ConversionCase{30, "°C", "°C", "5E-13", "5E-13"}, ConversionCase{30, "°R", "°R", "-0,0000000000004", "-4E-13"},
+        ConversionCase{30, "°F", "°C", "32,0000000000013", "7,4706907E-13"},
         // Temperature difference: factors alone.
         ConversionCase{31, "K", "°F", "10", "18"}, ConversionCase{31, "°C", "K", "1", "1"},
         ConversionCase{31, "°F", "°C", "0", "0"},
         // Through parsing and formatting: "1E" reads as 1, "-0" shows as 0, overflow fails.
         ConversionCase{2, "m", "m", "1E", "1"}, ConversionCase{2, "m", "m", "-0", "0"},
         ConversionCase{2, "m", "nm", "1E4925", "?!"},  // beyond the extended range
-        ConversionCase{0, "y", "Y", "1E-4880", "1E-4928"}));
+        ConversionCase{0, "y", "Y", "1E-4880", "1E-4928"},
+        ConversionCase{0, "-", "y", "7,95364635E-4935", "7,9536463E-4911"}));
 
 TEST(Berechnung, FailsOnTextsThatAreNoNumber) {
   ConversionState s;
@@ -267,7 +272,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteCase{"Number", "12,5", "12,5", "12,5"}, PasteCase{"Blanks", " 12 ", " 12 ", "12"},
                       PasteCase{"Plus", "+3", "+3", "3"}, PasteCase{"Letters", "abc", "", "?!"},
                       PasteCase{"NoText", "", "", "?!"}, PasteCase{"Unreadable", nullptr, "0", "0"},
-                      PasteCase{"TooLong", "12345678901234567890", "1234567890123456", "1,2345679E15"},
+                      // A number longer than the field is rounded to fit, denormals too.
+                      PasteCase{"LongInteger", "12345678901234567890", "1,23456789012E19", "1,2345679E19"},
+                      PasteCase{"LongFixed", " +0,000123456789012345 ", "1,23456789012E-4", "0,00012345679"},
+                      PasteCase{"LongTiny", "3,6451995318824746E-4951", "3,64519953E-4951", "0"},
+                      PasteCase{"LongNoNumber", "1234567890123456x", "", "?!"},
                       PasteCase{"SecondLine", "7\nabc", "7", "7"}));
 
 TEST(Converter, RejectedPasteRestoresTheTextBeforeTheLastKeystroke) {
