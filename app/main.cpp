@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "artwork.h"
 #include "form_uc.h"
@@ -23,6 +25,28 @@ bool NoDisplayAvailable() {
 #endif
 }
 
+// A display that is named but cannot be reached makes Qt print its platform
+// plugin text and abort with a core dump. While the application starts, the
+// plugin chatter is held back and the fatal end becomes one line naming the
+// display, with status 1 as for a missing display.
+QtMessageHandler qtMessages = nullptr;
+
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
+    std::string named;
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
+      const char* value = std::getenv(variable);
+      if (value == nullptr || *value == '\0' || (named.size() > 0 && variable[0] == 'Q')) continue;
+      named += (named.empty() ? "" : " or ") + std::string(value) + " (" + variable + ")";
+    }
+    std::fprintf(stderr, "umrido: cannot open the display %s \u2014 is the desktop session running?\n", named.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  if (context.category != nullptr && std::strncmp(context.category, "qt.qpa.", 7) == 0) return;
+  if (qtMessages != nullptr) qtMessages(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -30,7 +54,9 @@ int main(int argc, char* argv[]) {
     std::fputs("umrido: no display found \u2014 start it from a desktop session (DISPLAY is not set)\n", stderr);
     return 1;
   }
+  qtMessages = qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtMessages);
   QApplication::setApplicationName(QStringLiteral("Umrido"));
   QApplication::setOrganizationName(QStringLiteral("Taloma"));
   QApplication::setWindowIcon(umrido::art::WindowIcon());
