@@ -112,6 +112,11 @@ QPair<int, int> FieldEdit::Selection() const {
 }
 
 void FieldEdit::Mirror(const QString& text, int selStart, int selLength) {
+  // Only the field with the focus shows its selection, so that the highlight
+  // always says where typing goes. The engine keeps the selection, and the
+  // owner writes it back here when the focus returns. The window's focus
+  // widget, not hasFocus(), so that a window in the background keeps it shown.
+  if (window()->focusWidget() != this) selLength = 0;
   const bool blocked = blockSignals(true);
   if (this->text() != text) setText(text);
   if (Selection() != qMakePair(selStart, selLength)) {

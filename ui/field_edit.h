@@ -36,7 +36,8 @@ class FieldEdit : public QLineEdit {
   QPair<int, int> Selection() const;
 
   // Shows `text` with the given selection without passing through the
-  // callbacks' owner again (signals are blocked meanwhile).
+  // callbacks' owner again (signals are blocked meanwhile). Without the focus
+  // the field shows the caret at `selStart` and no selection.
   void Mirror(const QString& text, int selStart, int selLength);
 
  protected:

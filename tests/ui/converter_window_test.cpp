@@ -246,13 +246,34 @@ class ConverterWindowTest : public QObject {
     QCOMPARE(display->text(), WithSeparator(QStringLiteral("3,106856")));
     QCOMPARE(QApplication::focusWidget(), display);
 
-    for (const char* key : {"SpeedButtonCE", "SpeedButtonZiffer2", "SpeedButtonKomma", "SpeedButtonZiffer5",
-                            "SpeedButtonCopyCalc", "SpeedButtonInsertV"}) {
+    // 1/3E50 shows in 20 characters; it reaches EditV rounded to 16, not cut.
+    umrido::test::Click(form_.get(), "SpeedButtonCE");
+    QTest::keyClicks(display, QStringLiteral("3E50"));
+    for (const char* key : {"SpeedButtonX_1", "SpeedButtonCopyCalc", "SpeedButtonInsertV"}) {
       umrido::test::Click(form_.get(), key);
     }
-    QCOMPARE(EditV()->text(), WithSeparator(QStringLiteral("2,5")));
+    QCOMPARE(QGuiApplication::clipboard()->text(), WithSeparator(QStringLiteral("3,33333333333333E-51")));
+    QCOMPARE(EditV()->text(), WithSeparator(QStringLiteral("3,3333333333E-51")));
+    QCOMPARE(EditN()->text(), WithSeparator(QStringLiteral("2,0712373E-51")));  // in miles
     QCOMPARE(QApplication::focusWidget(), EditV());
     QVERIFY(!form_->Calc().Display().HasFocus());
+  }
+
+  // Only the field with the focus shows a selection; the other keeps its own
+  // (the engine's) for when the focus comes back.
+  void onlyTheFocusedFieldShowsItsSelection() {
+    EditV()->selectAll();
+    QTest::keyClicks(EditV(), QStringLiteral("5"));
+    umrido::test::Click(form_.get(), "SpeedButtonCopyN");
+    umrido::test::Click(form_.get(), "SpeedButtonSwap");
+    QCOMPARE(QApplication::focusWidget(), EditN());
+    QCOMPARE(EditN()->selectedText(), QStringLiteral("5"));
+    QVERIFY(!EditV()->hasSelectedText());
+    QCOMPARE(form_->Conversion().EditV().SelLength(), 1);
+    QTest::keyClick(EditN(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), EditV());
+    QCOMPARE(EditV()->selectedText(), QStringLiteral("5"));
+    QVERIFY(!EditN()->hasSelectedText());
   }
 
   void editNIsReadOnly() {
