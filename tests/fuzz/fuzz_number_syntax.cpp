@@ -1,6 +1,7 @@
 // Any byte string into the number syntax. Whatever reads as a number must
-// come back out of the result format as a text of at most 16 characters that
-// reads again as (nearly) the same number, with either separator.
+// come back out of the result format, and out of the rounding of a long paste,
+// as a text of at most 16 characters that reads again as (nearly) the same
+// number, with either separator.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -30,6 +31,13 @@ void Check(std::string_view text, char separator) {
     const Extended relative = std::fabs((*back - *value) / *value);
     if (!(relative <= (digits == 8 ? 5.1e-8L : 5.1e-15L))) std::abort();
   }
+  // A long paste is rounded to 16 characters (at least 8 digits), never cut.
+  const auto fitted = umrido::FitNumberText(text, separator, 16);
+  const auto back = fitted ? umrido::ParseNumber(*fitted, separator) : std::nullopt;
+  if (!back || fitted->size() > 16) std::abort();
+  if (std::fabs(*value) >= std::numeric_limits<Extended>::min() &&
+      !(std::fabs(*back - *value) <= std::fabs(*value) * 5.1e-8L))
+    std::abort();
 }
 
 }  // namespace
