@@ -34,11 +34,14 @@ QtMessageHandler qtMessages = nullptr;
 void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
     std::string named;
-    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
+    auto name = [&named](const char* variable) {
       const char* value = std::getenv(variable);
-      if (value == nullptr || *value == '\0' || (named.size() > 0 && variable[0] == 'Q')) continue;
+      if (value == nullptr || *value == '\0') return;
       named += (named.empty() ? "" : " or ") + std::string(value) + " (" + variable + ")";
-    }
+    };
+    name("WAYLAND_DISPLAY");
+    name("DISPLAY");
+    if (named.empty()) name("QT_QPA_PLATFORM");  // a platform chosen by name
     std::fprintf(stderr, "umrido: cannot open the display %s \u2014 is the desktop session running?\n", named.c_str());
     std::fflush(stderr);
     std::_Exit(1);

@@ -114,9 +114,9 @@ class Converter {
   void EditNSetSelection(int start, int length) { editN_.SetSelection(start, length); }
 
   // The paste button: focus to EditV, empty it, paste the clipboard's text
-  // (a longer number is rounded to fit, no keystroke filter); a text that does not parse is
-  // undone to the text before the last keystroke. An unreadable clipboard
-  // leaves "0".
+  // (no keystroke filter; a number longer than the field is rounded to fit); a
+  // text that does not parse, or a longer one that is no number, is undone to
+  // the text before the last keystroke. An unreadable clipboard leaves "0".
   void SpeedButtonInsertVClick(Clipboard& clipboard);
   // The copy button: focus to EditN with its whole text selected, which goes
   // to the clipboard as it stands ("?!" included).
