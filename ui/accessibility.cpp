@@ -76,7 +76,9 @@ class SelectorInterface : public QAccessibleWidget {
     if (index < 0 || index >= childCount()) return nullptr;
     auto it = entries_.find(index);
     if (it == entries_.end()) {
+      // Qt's cache owns the entry from here; the destructor above returns it.
       auto* entry = new UnitEntryInterface(const_cast<SelectorInterface*>(this), index);
+      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
       it = entries_.emplace(index, QAccessible::registerAccessibleInterface(entry)).first;
     }
     return QAccessible::accessibleInterface(it->second);
@@ -114,7 +116,7 @@ QString UnitEntryInterface::text(QAccessible::Text t) const {
   const CategoryEntry* c = selector_->category();
   if (c == nullptr || row_ >= c->unitCount) return {};
   const bool german = selector_->form()->LanguageFlag();
-  const QString symbol = FromUtf8(c->units[row_].Symbol(german));
+  QString symbol = FromUtf8(c->units[row_].Symbol(german));
   const QString name = FromUtf8(c->units[row_].Name(german));
   if (t == QAccessible::Name) return name.isEmpty() ? symbol : name + QStringLiteral(" (") + symbol + QLatin1Char(')');
   if (t == QAccessible::Description) return symbol;
