@@ -16,7 +16,7 @@ namespace {
 constexpr TextPair kFinderName{"Einheit suchen", "Find unit"};
 constexpr TextPair kResultsName{"Gefundene Einheiten", "Units found"};
 // Over the header's fields and the strip's top, clear of the title bar.
-constexpr QRect kPlace{120, 34, 380, 240};
+constexpr QRect kPlace{97, 34, 420, 240};
 
 QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
@@ -34,6 +34,9 @@ UnitFinder::UnitFinder(QWidget* window) : QFrame(window, Qt::Popup) {
   results_->setObjectName(QStringLiteral("UnitFinderResults"));
   results_->setFocusPolicy(Qt::NoFocus);
   results_->setUniformItemSizes(true);
+  // Long names end in an ellipsis rather than scroll sideways.
+  results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  results_->setTextElideMode(Qt::ElideRight);
   layout->addWidget(query_);
   layout->addWidget(results_);
   query_->installEventFilter(this);

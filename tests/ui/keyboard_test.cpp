@@ -93,6 +93,15 @@ class KeyboardTest : public QObject {
   QListWidget* List() const { return Find<QListWidget>(form_.get(), "ListBoxUC"); }
   const umrido::ConversionState& State() const { return form_->Conversion().State(); }
 
+  // Qt raises accessibility events only while its AT-SPI bridge is on a
+  // bus, which it reaches a moment after start. The sanitizer build runs
+  // without one (UMRIDO_NO_A11Y_BUS) and skips these checks.
+  void ListenToScreenReaderEvents() {
+    if (qEnvironmentVariableIsSet("UMRIDO_NO_A11Y_BUS")) QSKIP("no accessibility bus in this build");
+    QTRY_VERIFY(QAccessible::isActive());
+    heard.clear();
+  }
+
   // The finder's query typed from wherever the focus is, then `enter`.
   void FindUnit(const char* query, Qt::KeyboardModifiers enter = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
@@ -107,9 +116,6 @@ class KeyboardTest : public QObject {
     sandbox_.Clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
     form_ = umrido::test::StartWindow();
-    // Qt's bridge reaches the private accessibility bus a moment after start.
-    QTRY_VERIFY(QAccessible::isActive());
-    heard.clear();
   }
   void cleanup() {
     form_.reset();
@@ -187,6 +193,7 @@ class KeyboardTest : public QObject {
   }
 
   void selectorsSpeakAsGroupsOfUnits() {
+    ListenToScreenReaderEvents();
     QAccessibleInterface* from = QAccessible::queryAccessibleInterface(Find(form_.get(), "ImageV"));
     QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Find(form_.get(), "ImageN"));
     QCOMPARE(from->role(), QAccessible::Grouping);
@@ -211,6 +218,7 @@ class KeyboardTest : public QObject {
   }
 
   void changesAreAnnounced() {
+    ListenToScreenReaderEvents();
     QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
     QVERIFY(WasHeard(QAccessible::TextUpdated, QStringLiteral("EditN")));
     QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::ControlModifier);
