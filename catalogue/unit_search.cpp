@@ -90,6 +90,18 @@ void AddOnce(std::vector<std::string>& to, std::string text) {
   if (!text.empty() && std::find(to.begin(), to.end(), text) == to.end()) to.push_back(std::move(text));
 }
 
+// A folded character as one bit of a set: letters 0-25, digits 26-35.
+std::uint64_t StartBit(char c) {
+  const unsigned bit = c >= 'a' ? static_cast<unsigned>(c - 'a') : 26u + static_cast<unsigned>(c - '0');
+  return std::uint64_t{1} << (bit & 63u);
+}
+
+std::uint64_t Starts(const std::vector<std::string>& texts) {
+  std::uint64_t set = 0;
+  for (const std::string& t : texts) set |= StartBit(t[0]);
+  return set;
+}
+
 // Compares the first character before anything else: most texts fail there.
 bool StartsWith(const std::string& text, const std::string& start) {
   return text.size() >= start.size() && text[0] == start[0] && text.compare(0, start.size(), start) == 0;
@@ -149,6 +161,8 @@ UnitSearch::UnitSearch() {
         for (std::string& w : Words(folded)) AddOnce(e.words, std::move(w));
         AddOnce(e.names, folded);
       }
+      e.textStarts = Starts(e.symbols) | Starts(e.names);
+      e.wordStarts = Starts(e.words);
       entries_.push_back(std::move(e));
     }
   }
@@ -166,16 +180,19 @@ std::vector<UnitMatch> UnitSearch::Find(std::string_view query, std::size_t limi
     for (CategoryId id = 0; id < kCategoryCount; ++id) inQuantity[w][id] = AnyStartsWith(quantityWords_[id], words[w]);
   }
 
+  const std::uint64_t first = StartBit(compact[0]);
   for (const Entry& e : entries_) {
     MatchRank rank;
-    if (std::find(e.symbols.begin(), e.symbols.end(), compact) != e.symbols.end()) {
+    const bool startsAlike = (e.textStarts & first) != 0;
+    if (startsAlike && std::find(e.symbols.begin(), e.symbols.end(), compact) != e.symbols.end()) {
       rank = MatchRank::ExactSymbol;
-    } else if (AnyStartsWith(e.symbols, compact) || AnyStartsWith(e.names, folded)) {
+    } else if (startsAlike && (AnyStartsWith(e.symbols, compact) || AnyStartsWith(e.names, folded))) {
       rank = MatchRank::Prefix;
     } else {
       bool all = true;
       for (std::size_t w = 0; w < words.size() && all; ++w) {
-        all = inQuantity[w][e.category] || AnyStartsWith(e.words, words[w]);
+        all = inQuantity[w][e.category] ||
+              ((e.wordStarts & StartBit(words[w][0])) != 0 && AnyStartsWith(e.words, words[w]));
       }
       if (!all) continue;
       rank = MatchRank::Word;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,10 @@ class UnitSearch {
     std::vector<std::string> symbols;  // folded, without blanks; "=" alternatives too
     std::vector<std::string> names;    // folded
     std::vector<std::string> words;    // of the symbols and names
+    // The first characters of the symbols and names, and of the words, as
+    // sets (see StartBit): most entries fail a query on these alone.
+    std::uint64_t textStarts = 0;
+    std::uint64_t wordStarts = 0;
   };
   std::vector<Entry> entries_;
   std::vector<std::vector<std::string>> quantityWords_;  // by CategoryId
