@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "calc_panel.h"
 #include "category_list.h"
@@ -244,6 +245,7 @@ void TFormUC::LabelTextSchreiben() {
     const UnitEntry& unit = category->units[r];
     panelUnit_->SetRow(r, FromUtf8(unit.Symbol(languageFlag_)), FromUtf8(unit.Name(languageFlag_)));
   }
+  AnnounceUnitsRewritten(panelUnit_);
   hintHandler_->Refresh();
 }
 

@@ -27,6 +27,7 @@ class FieldEdit;
 class Panel;
 class PictureLabel;
 class StatusHintHandler;
+class UnitFinder;
 class UnitStrip;
 
 class TFormUC : public QWidget {
@@ -60,6 +61,25 @@ class TFormUC : public QWidget {
   void SpeedButtonEClick();
   void SpeedButtonEndClick();
   void ImageReklameMouseUp(QPoint pos);
+
+  // Keyboard ways to the same gestures (keyboard.cpp, unit_finder.cpp).
+  // The quantity `delta` entries down the list, as a click there would pick it.
+  void StepQuantity(int delta);
+  // The side's marker `delta` rows down, stopping at the first and last unit,
+  // as a press and release on that row.
+  void StepUnit(Side side, int delta);
+  // A press and release on `row` of the side's selector.
+  void PickRow(Side side, UnitRow row);
+  // The list click of the unit's quantity unless it is the current one, then
+  // the pick of the unit's row on `side`.
+  void PickUnit(CategoryId category, UnitRow row, Side side);
+  void BringCalculatorToFront();
+  void BringInfoToFront();
+  void BringBannerToFront();
+  void SwitchLanguage();
+  // Opens the unit finder over the window; built on first use.
+  void ShowUnitFinder();
+  UnitFinder* Finder() const { return finder_; }
 
   // Writers shared by several actions.
   void LabelTextSchreiben();
@@ -115,6 +135,7 @@ class TFormUC : public QWidget {
   void MirrorFocus();
 
   void RaisePanel(QWidget* panel);
+  void InstallShortcuts();
   // Draws the banner for the current pixel ratio unless it already is.
   void EnsureBanner();
 
@@ -127,6 +148,7 @@ class TFormUC : public QWidget {
   qreal dpr_ = 1.0;
   qreal bannerDpr_ = 0.0;  // pixel ratio the banner was drawn for; 0 = not yet
   bool screenWatched_ = false;
+  UnitFinder* finder_ = nullptr;
 
   std::unique_ptr<StatusHintHandler> hintHandler_;
   QPixmap decoration_;

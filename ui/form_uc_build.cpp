@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QWindow>
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "calc_panel.h"
 #include "category_list.h"
@@ -54,9 +55,11 @@ TFormUC::TFormUC(QWidget* parent)
   Paint(this, QPalette::Window, art::DesktopColor());
   setAutoFillBackground(true);
   dpr_ = devicePixelRatioF();
+  InstallAccessibility();
 
   BuildLayout();
   ConnectActions();
+  InstallShortcuts();
   FormCreate(LoadSettings());
   CentreOnScreen();
   // The input field is first in keyboard order and has the keyboard when

@@ -1,5 +1,6 @@
 #include "unit_strip.h"
 
+#include "accessibility.h"
 #include "status_hint.h"
 
 namespace umrido::ui {
@@ -74,8 +75,13 @@ void UnitStrip::SetRow(int row, const QString& caption, const QString& hint) {
 }
 
 void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {
+  const auto rowOf = [](const QLabel* marker) { return (marker->y() - MarkerTop(0)) / kRowPitch; };
+  const UnitRow oldV = rowOf(markeV_);
+  const UnitRow oldN = rowOf(markeN_);
   markeV_->move(kMarkerLeftV, MarkerTop(rowV));
   markeN_->move(kMarkerLeftN, MarkerTop(rowN));
+  AnnounceMarker(imageV_, oldV, rowV);
+  AnnounceMarker(imageN_, oldN, rowN);
 }
 
 void UnitStrip::SetStripHeight(int height) { resize(kWidth, height); }

@@ -1,0 +1,85 @@
+"""Reads the running program's accessible tree over AT-SPI as a screen reader
+would: the two unit groups with their entries, the checked source and target
+unit, and the result field after a value is typed.
+
+Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+
+def walk(node, depth=0):
+    if node is None or depth > 12:
+        return
+    yield node
+    for child in node:
+        yield from walk(child, depth + 1)
+
+
+def wait_for(what, probe, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"atspi_check: {what} not found within {seconds} s")
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name.lower() == "umrido" and app.childCount > 0:
+            return app
+    return None
+
+
+def by_name(app, name, role=None):
+    for node in walk(app):
+        if node.name == name and (role is None or node.getRoleName() == role):
+            return node
+    return None
+
+
+def checked(group):
+    return [e.name for e in group if e.getState().contains(pyatspi.STATE_CHECKED)]
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def main():
+    program = subprocess.Popen([sys.argv[1]])
+    try:
+        app = wait_for("the program on the accessibility bus", application)
+        source = wait_for("the group 'Von'", lambda: by_name(app, "Von"))
+        target = by_name(app, "Nach")
+        entries = [e.name for e in source]
+        assert len(entries) == 21 and "Kilometer (km)" in entries, entries
+        assert all(e.getRoleName() == "radio button" for e in source)
+        assert checked(source) == ["Meter (m)"] and checked(target) == ["Meter (m)"], (checked(source), checked(target))
+
+        # A screen reader's "press" on an entry picks that unit.
+        km = next(e for e in source if e.name == "Kilometer (km)")
+        km.queryAction().doAction(0)
+        wait_for("the checked source unit km", lambda: checked(source) == ["Kilometer (km)"])
+        assert checked(target) == ["Meter (m)"], checked(target)
+
+        # Type a value into the input field with real key events.
+        edit_v = by_name(app, "Eingabe", "text")
+        edit_n = by_name(app, "Ergebnis", "text")
+        assert edit_v is not None and edit_n is not None
+        edit_v.queryComponent().grabFocus()
+        subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
+        wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
+        print("atspi_check: groups, entries, checked units and the typed result read over AT-SPI")
+    finally:
+        program.terminate()
+        program.wait(timeout=10)
+
+
+if __name__ == "__main__":
+    main()
