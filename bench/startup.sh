@@ -24,10 +24,11 @@ mkdir -m 700 "$tmp/run"
 export XDG_CONFIG_HOME="$tmp/config" HOME="$tmp" XDG_RUNTIME_DIR="$tmp/run"
 unset QT_QPA_PLATFORM
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # A free display number, written by the server once it takes connections.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=:97
-  for _ in $(seq 50); do [ -S /tmp/.X11-unix/X97 ] && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$tmp/display")"
 fi
 
 probe=./build/bench/startup_probe
