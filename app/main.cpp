@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "artwork.h"
+#include "baked.h"
 #include "form_uc.h"
 
 namespace {
@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Umrido"));
   QApplication::setOrganizationName(QStringLiteral("Taloma"));
-  QApplication::setWindowIcon(umrido::art::WindowIcon());
+  QApplication::setWindowIcon(umrido::art::ApplicationIcon());
 
   umrido::ui::TFormUC FormUC;
   FormUC.show();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "artwork.h"
+#include "baked.h"
 #include "calc_panel.h"
 #include "category_list.h"
 #include "field_edit.h"
@@ -251,6 +252,8 @@ void TFormUC::PanelUnitHoeheAnpassen() {
   const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
   const int height = category != nullptr ? category->stripHeight : UnitStrip::kInitialHeight;
   panelUnit_->SetStripHeight(height);
+  if (height == frameHeight_) return;
+  frameHeight_ = height;
   art::PaintStripFrame(background_, decoration_, height);
   imageBack_->setPixmap(background_);
 }
@@ -326,15 +329,20 @@ void TFormUC::SpeedButtonInfoClick() {
 }
 
 void TFormUC::RaisePanel(QWidget* panel) {
-  // The banner is drawn only once it first comes to the front.
+  // The banner and the information texts are made only once they first come
+  // to the front.
   if (panel == panelReklame_) EnsureBanner();
+  if (panel == panelInfo_ && memoInfo1_->document()->isEmpty()) {
+    memoInfo1_->setPlainText(InfoText(true));
+    memoInfo2_->setPlainText(InfoText(false));
+  }
   panel->raise();
 }
 
 void TFormUC::EnsureBanner() {
   if (bannerDpr_ == dpr_) return;
   bannerDpr_ = dpr_;
-  imageReklame_->setPixmap(art::BannerPixmap(dpr_));
+  imageReklame_->setPixmap(art::Picture("banner", dpr_));
 }
 
 QWidget* TFormUC::FrontPanel() const {

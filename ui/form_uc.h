@@ -126,6 +126,7 @@ class TFormUC : public QWidget {
   bool mirroring_ = false;
   qreal dpr_ = 1.0;
   qreal bannerDpr_ = 0.0;  // pixel ratio the banner was drawn for; 0 = not yet
+  int frameHeight_ = 0;    // strip height the background's frame is drawn for
   bool screenWatched_ = false;
 
   std::unique_ptr<StatusHintHandler> hintHandler_;

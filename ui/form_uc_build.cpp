@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "artwork.h"
+#include "baked.h"
 #include "calc_panel.h"
 #include "category_list.h"
 #include "field_edit.h"
@@ -45,7 +46,9 @@ TFormUC::TFormUC(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("FormUC"));
   setWindowTitle(FromUtf8(kApplicationTitle));
-  setWindowIcon(art::WindowIcon());
+  // The program sets the icon for the whole application; making it again
+  // would cost as much as the rest of the window's pictures.
+  if (QGuiApplication::windowIcon().isNull()) setWindowIcon(art::ApplicationIcon());
   setFixedSize(kClientSize);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(13);
@@ -177,8 +180,6 @@ void TFormUC::BuildRightPanels() {
     memo->setContextMenuPolicy(Qt::NoContextMenu);
     memo->setTextInteractionFlags(Qt::NoTextInteraction);
   }
-  memoInfo1_->setPlainText(InfoText(true));
-  memoInfo2_->setPlainText(InfoText(false));
 
   panelReklame_ = new Panel(this, "PanelReklame", kRightPanel);
   new BevelFrame(panelReklame_, "BevelReklame", {4, 4, 200, 340});
@@ -286,7 +287,8 @@ void TFormUC::BilderZeichnen() {
   decoration_ = art::DecorationBitmap(palette(), dpr_);
   imageMalen_->setPixmap(decoration_);
   const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
-  background_ = art::BackgroundPicture(palette(), category ? category->stripHeight : UnitStrip::kInitialHeight, dpr_);
+  frameHeight_ = category ? category->stripHeight : UnitStrip::kInitialHeight;
+  background_ = art::BackgroundPicture(decoration_, frameHeight_);
   imageBack_->setPixmap(background_);
   if (FrontPanel() == panelReklame_) EnsureBanner();
   panelRechner_->DrawIndicators(dpr_);

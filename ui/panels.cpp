@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include "baked.h"
+
 namespace umrido::ui {
 
 QColor PaleColour(const QPalette& palette) {
@@ -101,7 +103,7 @@ class GlyphIconEngine : public QIconEngine {
       if (p.size() == size) return p;
     }
     const qreal scale = qMax(1, size.width()) / qreal(art::kGlyphSize.width());
-    QPixmap p = art::GlyphPixmap(glyph_, scale);
+    QPixmap p = art::GlyphOf(glyph_, scale);
     p.setDevicePixelRatio(1.0);
     if (p.size() != size) p = p.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     cache_.append(p);

@@ -309,8 +309,12 @@ QPixmap DecorationBitmap(const QPalette& palette, qreal dpr, const QColor& deskt
 }
 
 QPixmap BackgroundPicture(const QPalette& palette, int stripHeight, qreal dpr, const QColor& desktop) {
-  QImage decoration = DecorationImage(palette, dpr, desktop);
-  decoration.setDevicePixelRatio(1);
+  return BackgroundPicture(ToPixmap(DecorationImage(palette, dpr, desktop)), stripHeight, desktop);
+}
+
+QPixmap BackgroundPicture(const QPixmap& decorationPixmap, int stripHeight, const QColor& desktop) {
+  const qreal dpr = decorationPixmap.devicePixelRatio();
+  const QImage decoration = AsDeviceImage(decorationPixmap);
   QImage canvas = MakeCanvas(kBackgroundSize, dpr, desktop);
   canvas.setDevicePixelRatio(1);
   {

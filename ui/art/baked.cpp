@@ -1,0 +1,72 @@
+#include "baked.h"
+
+#include "paint_util.h"
+
+#include <cmath>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace umrido::art {
+
+// Made by art_bake; see baked_pictures.cpp in the build folder.
+extern const BakedPicture kBakedPictures[];
+extern const int kBakedPictureCount;
+
+namespace {
+
+// The baked pixels of `name` at `dpr`, or a null image.
+QImage Unpack(const char* name, qreal dpr) {
+  for (int i = 0; i < kBakedPictureCount; ++i) {
+    const BakedPicture& b = kBakedPictures[i];
+    if (b.dpr != dpr || std::strcmp(b.name, name) != 0) continue;
+    const QByteArray pixels = qUncompress(b.data, b.size);
+    QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || pixels.size() != image.sizeInBytes()) return {};
+    std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
+    image.setDevicePixelRatio(dpr);
+    return image;
+  }
+  return {};
+}
+
+QImage Prepared(const char* name, qreal dpr) {
+  QImage image = Unpack(name, dpr);
+  return image.isNull() ? DrawnPicture(name, dpr) : image;
+}
+
+}  // namespace
+
+QPixmap Picture(const char* name, qreal dpr) { return detail::ToPixmap(Prepared(name, dpr)); }
+
+namespace {
+
+QPixmap Cell(const char* name, int index, QSize cellSize, qreal dpr) {
+  // Each sheet is unpacked once per ratio; an image, unlike a pixmap, may
+  // outlive the application object.
+  static std::map<std::pair<std::string, qreal>, QImage> sheets;
+  const auto key = std::make_pair(std::string(name), dpr);
+  auto it = sheets.find(key);
+  if (it == sheets.end()) it = sheets.emplace(key, Prepared(name, dpr)).first;
+  const QSize size = detail::DeviceSize(cellSize, dpr);
+  QImage cell = it->second.copy(index % kSheetColumns * size.width(), index / kSheetColumns * size.height(),
+                                size.width(), size.height());
+  cell.setDevicePixelRatio(dpr);
+  return detail::ToPixmap(std::move(cell));
+}
+
+}  // namespace
+
+QPixmap KeyFaceOf(KeyFace face, qreal dpr) { return Cell("keys", static_cast<int>(face), kKeyFaceSize, dpr); }
+
+QPixmap GlyphOf(Glyph glyph, qreal dpr) { return Cell("glyphs", static_cast<int>(glyph), kGlyphSize, dpr); }
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (int size : kIconSizes) icon.addPixmap(Picture(qPrintable(QStringLiteral("icon%1").arg(size)), 1.0));
+  return icon;
+}
+
+}  // namespace umrido::art
