@@ -27,12 +27,13 @@ int main(int argc, char** argv) {
   }
   struct Entry {
     std::string name;
-    int dpr;
+    double dpr;
   };
   std::vector<Entry> entries;
-  for (int dpr : umrido::art::kBakedRatios) {
+  for (double dpr : umrido::art::kBakedRatios) {
     for (const char* name : umrido::art::kBakedNames) entries.push_back({name, dpr});
   }
+  for (double scale : umrido::art::kGlyphScales) entries.push_back({"glyphs", scale});
   for (int size : umrido::art::kIconSizes) entries.push_back({"icon" + std::to_string(size), 1});
 
   QByteArray out =
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
       out += QByteArray::number(static_cast<unsigned char>(packed[b])) + ",";
     }
     out += "\n};\n";
-    table += "    {\"" + QByteArray::fromStdString(entries[i].name) + "\", " + QByteArray::number(entries[i].dpr) +
+    table += "    {\"" + QByteArray::fromStdString(entries[i].name) + "\", " + QByteArray::number(entries[i].dpr, 'g', 17) +
              ", " + QByteArray::number(image.width()) + ", " + QByteArray::number(image.height()) + ", kPicture" +
              QByteArray::number(qulonglong(i)) + ", " + QByteArray::number(packed.size()) + "},\n";
   }

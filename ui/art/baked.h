@@ -16,7 +16,7 @@ namespace umrido::art {
 // `name` at `dpr`, `width` x `height` device pixels, compressed by qCompress.
 struct BakedPicture {
   const char* name;
-  int dpr;
+  double dpr;
   int width;
   int height;
   const unsigned char* data;
@@ -34,7 +34,10 @@ QImage DrawnPicture(const char* name, qreal dpr);
 inline constexpr int kBakedRatios[] = {1, 2};
 // The names of the pictures baked at every ratio, and of the icon sizes baked
 // at ratio 1.
-inline constexpr const char* kBakedNames[] = {"banner", "keys", "glyphs", "shift", "hyp", "drg"};
+inline constexpr const char* kBakedNames[] = {"banner", "keys", "shift", "hyp", "drg"};
+// The flat buttons show their glyphs 22 pixels wide (44 at ratio 2), so the
+// glyph sheet is baked at those scales.
+inline constexpr double kGlyphScales[] = {22.0 / 24, 44.0 / 24};
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 // The picture `name` (one of kBakedNames) at `dpr`: unpacked when baked,
