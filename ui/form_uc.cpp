@@ -252,10 +252,7 @@ void TFormUC::PanelUnitHoeheAnpassen() {
   const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
   const int height = category != nullptr ? category->stripHeight : UnitStrip::kInitialHeight;
   panelUnit_->SetStripHeight(height);
-  if (height == frameHeight_) return;
-  frameHeight_ = height;
-  art::PaintStripFrame(background_, decoration_, height);
-  imageBack_->setPixmap(background_);
+  imageBack_->SetStripHeight(height);
 }
 
 void TFormUC::AlleTexteSchreiben() {

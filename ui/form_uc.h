@@ -21,6 +21,7 @@
 
 namespace umrido::ui {
 
+class Backdrop;
 class CalcPanel;
 class CategoryList;
 class FieldEdit;
@@ -126,14 +127,12 @@ class TFormUC : public QWidget {
   bool mirroring_ = false;
   qreal dpr_ = 1.0;
   qreal bannerDpr_ = 0.0;  // pixel ratio the banner was drawn for; 0 = not yet
-  int frameHeight_ = 0;    // strip height the background's frame is drawn for
   bool screenWatched_ = false;
 
   std::unique_ptr<StatusHintHandler> hintHandler_;
   QPixmap decoration_;
-  QPixmap background_;
 
-  QLabel* imageBack_ = nullptr;
+  Backdrop* imageBack_ = nullptr;
   QLabel* imageMalen_ = nullptr;
   CalcPanel* panelRechner_ = nullptr;
   Panel* panelInfo_ = nullptr;

@@ -83,7 +83,7 @@ TFormUC::~TFormUC() {
 
 void TFormUC::BuildLayout() {
   // Creation order is stacking order: later regions lie above earlier ones.
-  imageBack_ = MakeLabel(this, "ImageBack", kImageBack, Qt::AlignLeft | Qt::AlignTop);
+  imageBack_ = new Backdrop(this, "ImageBack", kImageBack);
   imageMalen_ = MakeLabel(this, "ImageMalen", kImageMalen, Qt::AlignLeft | Qt::AlignTop);
   BuildRightPanels();
   panelUnit_ = new UnitStrip(this);
@@ -287,9 +287,8 @@ void TFormUC::BilderZeichnen() {
   decoration_ = art::DecorationBitmap(palette(), dpr_);
   imageMalen_->setPixmap(decoration_);
   const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
-  frameHeight_ = category ? category->stripHeight : UnitStrip::kInitialHeight;
-  background_ = art::BackgroundPicture(decoration_, frameHeight_);
-  imageBack_->setPixmap(background_);
+  imageBack_->SetDecoration(decoration_);
+  imageBack_->SetStripHeight(category ? category->stripHeight : UnitStrip::kInitialHeight);
   if (FrontPanel() == panelReklame_) EnsureBanner();
   panelRechner_->DrawIndicators(dpr_);
 }

@@ -68,6 +68,28 @@ void BevelFrame::paintEvent(QPaintEvent*) {
   DrawBevel(p, r, Panel::Bevel::Lowered, palette());
 }
 
+Backdrop::Backdrop(QWidget* parent, const char* name, const QRect& geometry) : QWidget(parent) {
+  setObjectName(QLatin1String(name));
+  setGeometry(geometry);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Backdrop::SetDecoration(const QPixmap& decoration) {
+  decoration_ = decoration;
+  update();
+}
+
+void Backdrop::SetStripHeight(int stripHeight) {
+  if (stripHeight == stripHeight_) return;
+  stripHeight_ = stripHeight;
+  update();
+}
+
+void Backdrop::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  art::PaintBackground(p, decoration_, stripHeight_);
+}
+
 PictureLabel::PictureLabel(QWidget* parent, const char* name, const QRect& geometry) : QLabel(parent) {
   setObjectName(QLatin1String(name));
   setGeometry(geometry);

@@ -48,9 +48,10 @@ int main(int argc, char** argv) {
       out += QByteArray::number(static_cast<unsigned char>(packed[b])) + ",";
     }
     out += "\n};\n";
-    table += "    {\"" + QByteArray::fromStdString(entries[i].name) + "\", " + QByteArray::number(entries[i].dpr, 'g', 17) +
-             ", " + QByteArray::number(image.width()) + ", " + QByteArray::number(image.height()) + ", kPicture" +
-             QByteArray::number(qulonglong(i)) + ", " + QByteArray::number(packed.size()) + "},\n";
+    table += "    {\"" + QByteArray::fromStdString(entries[i].name) + "\", " +
+             QByteArray::number(entries[i].dpr, 'g', 17) + ", " + QByteArray::number(image.width()) + ", " +
+             QByteArray::number(image.height()) + ", kPicture" + QByteArray::number(qulonglong(i)) + ", " +
+             QByteArray::number(packed.size()) + "},\n";
   }
   out += "\n" + table + "};\nextern const int kBakedPictureCount;\nconst int kBakedPictureCount = " +
          QByteArray::number(qulonglong(entries.size())) + ";\n\n}  // namespace umrido::art\n";

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPoint>
@@ -131,6 +132,13 @@ QPixmap BackgroundPicture(const QPalette& palette, int stripHeight, qreal dpr, c
 // The same from a decoration made by DecorationBitmap (its pixel ratio and
 // desktop colour), so that it is not made twice.
 QPixmap BackgroundPicture(const QPixmap& decoration, int stripHeight, const QColor& desktop = DesktopColor());
+// Paints that background straight onto a widget's painter (logical pixels,
+// the decoration's pixel ratio), with no picture the size of the window.
+void PaintBackground(QPainter& painter, const QPixmap& decoration, int stripHeight,
+                     const QColor& desktop = DesktopColor());
+// The same with a painter that already works in device pixels.
+void PaintBackgroundDevice(QPainter& painter, const QPixmap& decoration, int stripHeight,
+                           const QColor& desktop = DesktopColor());
 
 // Redraws only the unit strip's frame on an existing background picture
 // (as returned by BackgroundPicture) for a new strip height. `decoration`
