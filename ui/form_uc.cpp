@@ -269,11 +269,7 @@ void TFormUC::AlleTexteSchreiben() {
     if (category != nullptr) listBoxUC_->item(p)->setText(FromUtf8(category->Name(languageFlag_)));
   }
 
-  QPlainTextEdit* front = languageFlag_ ? memoInfo1_ : memoInfo2_;
-  QPlainTextEdit* back = languageFlag_ ? memoInfo2_ : memoInfo1_;
-  front->raise();
-  front->show();
-  back->hide();
+  ShowInfoText();
 
   if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
   hintHandler_->Refresh();
@@ -327,11 +323,11 @@ void TFormUC::SpeedButtonInfoClick() {
 
 void TFormUC::RaisePanel(QWidget* panel) {
   // The banner and the information texts are made only once they first come
-  // to the front.
+  // to the front: a user may never look at them.
   if (panel == panelReklame_) EnsureBanner();
-  if (panel == panelInfo_ && memoInfo1_->document()->isEmpty()) {
-    memoInfo1_->setPlainText(InfoText(true));
-    memoInfo2_->setPlainText(InfoText(false));
+  if (panel == panelInfo_ && memoInfo1_ == nullptr) {
+    BuildInfoTexts();
+    ShowInfoText();
   }
   panel->raise();
 }
@@ -340,6 +336,15 @@ void TFormUC::EnsureBanner() {
   if (bannerDpr_ == dpr_) return;
   bannerDpr_ = dpr_;
   imageReklame_->setPixmap(art::Picture("banner", dpr_));
+}
+
+void TFormUC::ShowInfoText() {
+  if (memoInfo1_ == nullptr) return;
+  QPlainTextEdit* front = languageFlag_ ? memoInfo1_ : memoInfo2_;
+  QPlainTextEdit* back = languageFlag_ ? memoInfo2_ : memoInfo1_;
+  front->raise();
+  front->show();
+  back->hide();
 }
 
 QWidget* TFormUC::FrontPanel() const {

@@ -88,6 +88,8 @@ class TFormUC : public QWidget {
   void BuildHeader();
   void BuildList();
   void BuildRightPanels();
+  // The two information texts, made when their panel first comes forward.
+  void BuildInfoTexts();
   void BuildStatusBar();
   void ConnectActions();
   void FormCreate(const StoredSettings& settings);
@@ -116,6 +118,8 @@ class TFormUC : public QWidget {
   void MirrorFocus();
 
   void RaisePanel(QWidget* panel);
+  // Shows the information text of the current language, once it is made.
+  void ShowInfoText();
   // Draws the banner for the current pixel ratio unless it already is.
   void EnsureBanner();
 

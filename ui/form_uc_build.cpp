@@ -166,6 +166,13 @@ void TFormUC::BuildRightPanels() {
   labelInfo1->setText(FromUtf8(kInfoHeading));
   labelInfo1->setAutoFillBackground(true);
   Paint(labelInfo1, QPalette::Window, PaleColour(palette()));
+
+  panelReklame_ = new Panel(this, "PanelReklame", kRightPanel);
+  new BevelFrame(panelReklame_, "BevelReklame", {4, 4, 200, 340});
+  imageReklame_ = new PictureLabel(panelReklame_, "ImageReklame", {QPoint(6, 6), art::kBannerSize});
+}
+
+void TFormUC::BuildInfoTexts() {
   memoInfo1_ = new QPlainTextEdit(panelInfo_);
   memoInfo1_->setObjectName(QStringLiteral("MemoInfo1"));
   memoInfo2_ = new QPlainTextEdit(panelInfo_);
@@ -180,10 +187,8 @@ void TFormUC::BuildRightPanels() {
     memo->setContextMenuPolicy(Qt::NoContextMenu);
     memo->setTextInteractionFlags(Qt::NoTextInteraction);
   }
-
-  panelReklame_ = new Panel(this, "PanelReklame", kRightPanel);
-  new BevelFrame(panelReklame_, "BevelReklame", {4, 4, 200, 340});
-  imageReklame_ = new PictureLabel(panelReklame_, "ImageReklame", {QPoint(6, 6), art::kBannerSize});
+  memoInfo1_->setPlainText(InfoText(true));
+  memoInfo2_->setPlainText(InfoText(false));
 }
 
 void TFormUC::BuildStatusBar() {
