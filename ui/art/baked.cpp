@@ -1,10 +1,14 @@
 #include "baked.h"
 
+#include <QIconEngine>
+#include <QPainter>
+
 #include "paint_util.h"
 
 #include <cmath>
 
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -63,10 +67,54 @@ QPixmap KeyFaceOf(KeyFace face, qreal dpr) { return Cell("keys", static_cast<int
 
 QPixmap GlyphOf(Glyph glyph, qreal dpr) { return Cell("glyphs", static_cast<int>(glyph), kGlyphSize, dpr); }
 
-QIcon ApplicationIcon() {
-  QIcon icon;
-  for (int size : kIconSizes) icon.addPixmap(Picture(qPrintable(QStringLiteral("icon%1").arg(size)), 1.0));
-  return icon;
-}
+namespace {
+
+// Unpacks each size when asked and keeps none: the window system copies the
+// icon once when the window appears, and holding all seven sizes for the
+// life of the program would cost more memory than the banner.
+class IconEngine : public QIconEngine {
+ public:
+  // As QIcon does with added pixmaps: the smallest one at least as large,
+  // else the largest, scaled down to fit.
+  static int Best(const QSize& size) {
+    for (int s : kIconSizes) {
+      if (s >= size.width() && s >= size.height()) return s;
+    }
+    return kIconSizes[std::size(kIconSizes) - 1];
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int best = Best(size);
+    QPixmap p = Picture(qPrintable(QStringLiteral("icon%1").arg(best)), 1.0);
+    if (best > size.width() || best > size.height()) {
+      p = p.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return p;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal dpr = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1.0;
+    QPixmap p = pixmap((QSizeF(rect.size()) * dpr).toSize(), mode, state);
+    p.setDevicePixelRatio(dpr);
+    painter->drawPixmap(rect.topLeft(), p);
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int best = Best(size);
+    return QSize(best, best).scaled(size.boundedTo(QSize(best, best)), Qt::KeepAspectRatio);
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int s : kIconSizes) sizes.append(QSize(s, s));
+    return sizes;
+  }
+
+  QIconEngine* clone() const override { return new IconEngine; }
+};
+
+}  // namespace
+
+QIcon ApplicationIcon() { return QIcon(new IconEngine); }
 
 }  // namespace umrido::art
