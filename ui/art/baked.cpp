@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <zlib.h>
 
 #include "paint_util.h"
 
@@ -26,10 +27,15 @@ QImage Unpack(const char* name, qreal dpr) {
   for (int i = 0; i < kBakedPictureCount; ++i) {
     const BakedPicture& b = kBakedPictures[i];
     if (b.dpr != dpr || std::strcmp(b.name, name) != 0) continue;
-    const QByteArray pixels = qUncompress(b.data, b.size);
+    // Straight into the image (past qCompress's 4-byte length): no second
+    // buffer of the picture's size at any moment.
     QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull() || pixels.size() != image.sizeInBytes()) return {};
-    std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
+    uLongf length = static_cast<uLongf>(image.sizeInBytes());
+    if (image.isNull() || b.size < 4 ||
+        uncompress(image.bits(), &length, b.data + 4, static_cast<uLong>(b.size - 4)) != Z_OK ||
+        length != static_cast<uLongf>(image.sizeInBytes())) {
+      return {};
+    }
     image.setDevicePixelRatio(dpr);
     return image;
   }
