@@ -58,7 +58,13 @@ TFormUC::TFormUC(QWidget* parent)
   setAutoFillBackground(true);
   dpr_ = devicePixelRatioF();
 
+  // A text field lays out its text in the application's font once while it
+  // is made, before it takes the window's. Lent the window's font for that
+  // moment, the program loads no font the window does not show.
+  const QFont applicationFont = QApplication::font();
+  QApplication::setFont(font);
   BuildLayout();
+  QApplication::setFont(applicationFont);
   ConnectActions();
   FormCreate(LoadSettings());
   CentreOnScreen();
