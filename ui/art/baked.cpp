@@ -1,18 +1,16 @@
 #include "baked.h"
 
+#include <zlib.h>
 #include <QIconEngine>
 #include <QPainter>
-#include <zlib.h>
-
-#include "paint_util.h"
-
-#include <cmath>
 
 #include <cstring>
 #include <iterator>
 #include <map>
 #include <string>
 #include <utility>
+
+#include "paint_util.h"
 
 namespace umrido::art {
 
