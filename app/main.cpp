@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "artwork.h"
+#include "baked.h"
 #include "form_uc.h"
 
 namespace {
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(qtMessages);
   QApplication::setApplicationName(QStringLiteral("Umrido"));
   QApplication::setOrganizationName(QStringLiteral("Taloma"));
-  QApplication::setWindowIcon(umrido::art::WindowIcon());
+  QApplication::setWindowIcon(umrido::art::ApplicationIcon());
 
   umrido::ui::TFormUC FormUC;
   FormUC.show();

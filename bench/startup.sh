@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Start-up and memory of Umrido against a bare Qt window of the same size, on
-# X11: each run goes from exec to the first paint into the mapped window. The
-# two programs alternate so that machine noise hits both alike.
+# Start-up and memory of Umrido against two floors of the same fixed size: a
+# Qt window showing one label of text, and a bare one. On X11 each run goes
+# from exec to the first paint into the mapped window. The three programs
+# alternate so that machine noise hits them alike.
 #   bash bench/startup.sh [runs]       (default 21 runs of each)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -14,7 +15,7 @@ if [ -n "${missing:-}" ]; then
   $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
 fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)" --target umrido bare_window startup_probe keystroke_bench >/dev/null
+cmake --build build --parallel "$(nproc)" --target umrido bare_window label_window startup_probe keystroke_bench >/dev/null
 
 # Settings in a throw-away folder: the real user's stay untouched.
 tmp=$(mktemp -d)
@@ -23,28 +24,35 @@ mkdir -m 700 "$tmp/run"
 export XDG_CONFIG_HOME="$tmp/config" HOME="$tmp" XDG_RUNTIME_DIR="$tmp/run"
 unset QT_QPA_PLATFORM
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # A free display number, written by the server once it takes connections.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=:97
-  for _ in $(seq 50); do [ -S /tmp/.X11-unix/X97 ] && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$tmp/display")"
 fi
 
 probe=./build/bench/startup_probe
-: >"$tmp/umrido.txt"; : >"$tmp/bare.txt"
+declare -A prog=([umrido]=./build/app/umrido [label]=./build/bench/label_window [bare]=./build/bench/bare_window)
+order=(umrido label bare)
 # One warm-up run each fills the file cache.
-$probe ./build/app/umrido >/dev/null; $probe ./build/bench/bare_window >/dev/null
+for p in "${order[@]}"; do : >"$tmp/$p.txt"; $probe "${prog[$p]}" >/dev/null; done
 for _ in $(seq "$runs"); do
-  $probe ./build/app/umrido >>"$tmp/umrido.txt"
-  $probe ./build/bench/bare_window >>"$tmp/bare.txt"
+  for p in "${order[@]}"; do $probe "${prog[$p]}" >>"$tmp/$p.txt"; done
 done
 
+declare -A ms kb
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-u_ms=$(cut -d' ' -f1 "$tmp/umrido.txt" | median); b_ms=$(cut -d' ' -f1 "$tmp/bare.txt" | median)
-u_kb=$(cut -d' ' -f2 "$tmp/umrido.txt" | median); b_kb=$(cut -d' ' -f2 "$tmp/bare.txt" | median)
-printf '| measure (median of %s runs) | Umrido | bare Qt window | ratio |\n|---|---|---|---|\n' "$runs"
-awk -v u="$u_ms" -v b="$b_ms" 'BEGIN {printf "| start-up to first paint | %.1f ms | %.1f ms | %.2f |\n", u, b, u/b}'
-awk -v u="$u_kb" -v b="$b_kb" 'BEGIN {printf "| peak resident memory | %.1f MB | %.1f MB | %.2f |\n", u/1024, b/1024, u/b}'
+for p in "${order[@]}"; do
+  ms[$p]=$(cut -d' ' -f1 "$tmp/$p.txt" | median)
+  kb[$p]=$(cut -d' ' -f2 "$tmp/$p.txt" | median)
+done
+printf '| measure (median of %s alternating runs) | Umrido | one-label Qt window | bare Qt window | Umrido / label | Umrido / bare |\n' "$runs"
+printf '|---|---|---|---|---|---|\n'
+awk -v u="${ms[umrido]}" -v l="${ms[label]}" -v b="${ms[bare]}" 'BEGIN {
+  printf "| start-up to first paint | %.1f ms | %.1f ms | %.1f ms | %.2f | %.2f |\n", u, l, b, u/l, u/b }'
+awk -v u="${kb[umrido]}" -v l="${kb[label]}" -v b="${kb[bare]}" 'BEGIN {
+  printf "| peak resident memory | %.1f MB | %.1f MB | %.1f MB | %.2f | %.2f |\n", u/1024, l/1024, b/1024, u/l, u/b }'
 if [ -x ./build/bench/keystroke_bench ]; then
   ./build/bench/keystroke_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
-    awk '/_median/ {printf "| one keystroke in the input field, Qt event to updated result | %s %s | | |\n", $2, $3}'
+    awk '/_median/ {printf "| one keystroke in the input field, Qt event to updated result | %s %s | | | | |\n", $2, $3}'
 fi

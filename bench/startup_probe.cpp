@@ -40,7 +40,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: startup_probe [--settle-ms N] program [args...]\n");
     return 2;
   }
+  // A server just started may not take connections yet.
   Display* dpy = XOpenDisplay(nullptr);
+  for (int i = 0; dpy == nullptr && i < 50; ++i) {
+    usleep(100000);
+    dpy = XOpenDisplay(nullptr);
+  }
   if (dpy == nullptr) {
     std::fprintf(stderr, "startup_probe: cannot open the X display\n");
     return 2;

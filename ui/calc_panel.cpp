@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "artwork.h"
+#include "baked.h"
 
 namespace umrido::ui {
 
@@ -146,7 +147,7 @@ void PadKey::paintEvent(QPaintEvent*) {
   QPainter p(this);
   // Drawn for the screen the key is on, so the face stays sharp.
   if (face_.isNull() || face_.devicePixelRatio() != devicePixelRatioF()) {
-    face_ = art::KeyFacePixmap(FaceOf(key_), devicePixelRatioF());
+    face_ = art::KeyFaceOf(FaceOf(key_), devicePixelRatioF());
   }
   const QPixmap& face = face_;
   if (isDown()) {
@@ -215,9 +216,9 @@ void CalcPanel::SetClipboardGlyphs(const QIcon& paste, const QIcon& copy) {
 }
 
 void CalcPanel::DrawIndicators(qreal dpr) {
-  imageShift_->setPixmap(art::IndicatorShift(dpr));
-  imageHyp_->setPixmap(art::IndicatorHyp(dpr));
-  imageDRG_->setPixmap(art::IndicatorDrg(dpr));
+  imageShift_->setPixmap(art::Picture("shift", dpr));
+  imageHyp_->setPixmap(art::Picture("hyp", dpr));
+  imageDRG_->setPixmap(art::Picture("drg", dpr));
 }
 
 void CalcPanel::ShowModes(const CalcState& state) {

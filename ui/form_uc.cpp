@@ -11,6 +11,7 @@
 
 #include "accessibility.h"
 #include "artwork.h"
+#include "baked.h"
 #include "calc_panel.h"
 #include "category_list.h"
 #include "field_edit.h"
@@ -253,8 +254,7 @@ void TFormUC::PanelUnitHoeheAnpassen() {
   const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
   const int height = category != nullptr ? category->stripHeight : UnitStrip::kInitialHeight;
   panelUnit_->SetStripHeight(height);
-  art::PaintStripFrame(background_, decoration_, height);
-  imageBack_->setPixmap(background_);
+  imageBack_->SetStripHeight(height);
 }
 
 void TFormUC::AlleTexteSchreiben() {
@@ -271,11 +271,7 @@ void TFormUC::AlleTexteSchreiben() {
     if (category != nullptr) listBoxUC_->item(p)->setText(FromUtf8(category->Name(languageFlag_)));
   }
 
-  QPlainTextEdit* front = languageFlag_ ? memoInfo1_ : memoInfo2_;
-  QPlainTextEdit* back = languageFlag_ ? memoInfo2_ : memoInfo1_;
-  front->raise();
-  front->show();
-  back->hide();
+  ShowInfoText();
 
   if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
   hintHandler_->Refresh();
@@ -328,15 +324,29 @@ void TFormUC::SpeedButtonInfoClick() {
 }
 
 void TFormUC::RaisePanel(QWidget* panel) {
-  // The banner is drawn only once it first comes to the front.
+  // The banner and the information texts are made only once they first come
+  // to the front: a user may never look at them.
   if (panel == panelReklame_) EnsureBanner();
+  if (panel == panelInfo_ && memoInfo1_ == nullptr) {
+    BuildInfoTexts();
+    ShowInfoText();
+  }
   panel->raise();
 }
 
 void TFormUC::EnsureBanner() {
   if (bannerDpr_ == dpr_) return;
   bannerDpr_ = dpr_;
-  imageReklame_->setPixmap(art::BannerPixmap(dpr_));
+  imageReklame_->setPixmap(art::Picture("banner", dpr_));
+}
+
+void TFormUC::ShowInfoText() {
+  if (memoInfo1_ == nullptr) return;
+  QPlainTextEdit* front = languageFlag_ ? memoInfo1_ : memoInfo2_;
+  QPlainTextEdit* back = languageFlag_ ? memoInfo2_ : memoInfo1_;
+  front->raise();
+  front->show();
+  back->hide();
 }
 
 QWidget* TFormUC::FrontPanel() const {

@@ -21,6 +21,7 @@
 
 namespace umrido::ui {
 
+class Backdrop;
 class CalcPanel;
 class CategoryList;
 class FieldEdit;
@@ -107,6 +108,8 @@ class TFormUC : public QWidget {
   void BuildHeader();
   void BuildList();
   void BuildRightPanels();
+  // The two information texts, made when their panel first comes forward.
+  void BuildInfoTexts();
   void BuildStatusBar();
   void ConnectActions();
   void FormCreate(const StoredSettings& settings);
@@ -136,6 +139,8 @@ class TFormUC : public QWidget {
 
   void RaisePanel(QWidget* panel);
   void InstallShortcuts();
+  // Shows the information text of the current language, once it is made.
+  void ShowInfoText();
   // Draws the banner for the current pixel ratio unless it already is.
   void EnsureBanner();
 
@@ -152,9 +157,8 @@ class TFormUC : public QWidget {
 
   std::unique_ptr<StatusHintHandler> hintHandler_;
   QPixmap decoration_;
-  QPixmap background_;
 
-  QLabel* imageBack_ = nullptr;
+  Backdrop* imageBack_ = nullptr;
   QLabel* imageMalen_ = nullptr;
   CalcPanel* panelRechner_ = nullptr;
   Panel* panelInfo_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "accessibility.h"
 #include "artwork.h"
+#include "baked.h"
 #include "calc_panel.h"
 #include "category_list.h"
 #include "field_edit.h"
@@ -46,7 +47,9 @@ TFormUC::TFormUC(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("FormUC"));
   setWindowTitle(FromUtf8(kApplicationTitle));
-  setWindowIcon(art::WindowIcon());
+  // The program sets the icon for the whole application; making it again
+  // would cost as much as the rest of the window's pictures.
+  if (QGuiApplication::windowIcon().isNull()) setWindowIcon(art::ApplicationIcon());
   setFixedSize(kClientSize);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(13);
@@ -57,7 +60,13 @@ TFormUC::TFormUC(QWidget* parent)
   dpr_ = devicePixelRatioF();
   InstallAccessibility();
 
+  // A text field lays out its text in the application's font once while it
+  // is made, before it takes the window's. Lent the window's font for that
+  // moment, the program loads no font the window does not show.
+  const QFont applicationFont = QApplication::font();
+  QApplication::setFont(font);
   BuildLayout();
+  QApplication::setFont(applicationFont);
   ConnectActions();
   InstallShortcuts();
   FormCreate(LoadSettings());
@@ -83,7 +92,7 @@ TFormUC::~TFormUC() {
 
 void TFormUC::BuildLayout() {
   // Creation order is stacking order: later regions lie above earlier ones.
-  imageBack_ = MakeLabel(this, "ImageBack", kImageBack, Qt::AlignLeft | Qt::AlignTop);
+  imageBack_ = new Backdrop(this, "ImageBack", kImageBack);
   imageMalen_ = MakeLabel(this, "ImageMalen", kImageMalen, Qt::AlignLeft | Qt::AlignTop);
   BuildRightPanels();
   panelUnit_ = new UnitStrip(this);
@@ -166,6 +175,13 @@ void TFormUC::BuildRightPanels() {
   labelInfo1->setText(FromUtf8(kInfoHeading));
   labelInfo1->setAutoFillBackground(true);
   Paint(labelInfo1, QPalette::Window, PaleColour(palette()));
+
+  panelReklame_ = new Panel(this, "PanelReklame", kRightPanel);
+  new BevelFrame(panelReklame_, "BevelReklame", {4, 4, 200, 340});
+  imageReklame_ = new PictureLabel(panelReklame_, "ImageReklame", {QPoint(6, 6), art::kBannerSize});
+}
+
+void TFormUC::BuildInfoTexts() {
   memoInfo1_ = new QPlainTextEdit(panelInfo_);
   memoInfo1_->setObjectName(QStringLiteral("MemoInfo1"));
   memoInfo2_ = new QPlainTextEdit(panelInfo_);
@@ -182,10 +198,6 @@ void TFormUC::BuildRightPanels() {
   }
   memoInfo1_->setPlainText(InfoText(true));
   memoInfo2_->setPlainText(InfoText(false));
-
-  panelReklame_ = new Panel(this, "PanelReklame", kRightPanel);
-  new BevelFrame(panelReklame_, "BevelReklame", {4, 4, 200, 340});
-  imageReklame_ = new PictureLabel(panelReklame_, "ImageReklame", {QPoint(6, 6), art::kBannerSize});
 }
 
 void TFormUC::BuildStatusBar() {
@@ -289,8 +301,8 @@ void TFormUC::BilderZeichnen() {
   decoration_ = art::DecorationBitmap(palette(), dpr_);
   imageMalen_->setPixmap(decoration_);
   const CategoryEntry* category = UnitCatalogue::Category(converter_->State().CurrentCategory);
-  background_ = art::BackgroundPicture(palette(), category ? category->stripHeight : UnitStrip::kInitialHeight, dpr_);
-  imageBack_->setPixmap(background_);
+  imageBack_->SetDecoration(decoration_);
+  imageBack_->SetStripHeight(category ? category->stripHeight : UnitStrip::kInitialHeight);
   if (FrontPanel() == panelReklame_) EnsureBanner();
   panelRechner_->DrawIndicators(dpr_);
 }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include "baked.h"
+
 namespace umrido::ui {
 
 QColor PaleColour(const QPalette& palette) {
@@ -66,6 +68,28 @@ void BevelFrame::paintEvent(QPaintEvent*) {
   DrawBevel(p, r, Panel::Bevel::Lowered, palette());
 }
 
+Backdrop::Backdrop(QWidget* parent, const char* name, const QRect& geometry) : QWidget(parent) {
+  setObjectName(QLatin1String(name));
+  setGeometry(geometry);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Backdrop::SetDecoration(const QPixmap& decoration) {
+  decoration_ = decoration;
+  update();
+}
+
+void Backdrop::SetStripHeight(int stripHeight) {
+  if (stripHeight == stripHeight_) return;
+  stripHeight_ = stripHeight;
+  update();
+}
+
+void Backdrop::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  art::PaintBackground(p, decoration_, stripHeight_);
+}
+
 PictureLabel::PictureLabel(QWidget* parent, const char* name, const QRect& geometry) : QLabel(parent) {
   setObjectName(QLatin1String(name));
   setGeometry(geometry);
@@ -101,7 +125,7 @@ class GlyphIconEngine : public QIconEngine {
       if (p.size() == size) return p;
     }
     const qreal scale = qMax(1, size.width()) / qreal(art::kGlyphSize.width());
-    QPixmap p = art::GlyphPixmap(glyph_, scale);
+    QPixmap p = art::GlyphOf(glyph_, scale);
     p.setDevicePixelRatio(1.0);
     if (p.size() != size) p = p.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     cache_.append(p);

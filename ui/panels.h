@@ -44,6 +44,24 @@ class BevelFrame : public QWidget {
   void paintEvent(QPaintEvent* e) override;
 };
 
+// `ImageBack`: the window's ground with its frames, painted from the
+// decoration pieces on each paint rather than kept as a picture the size of
+// the window.
+class Backdrop : public QWidget {
+ public:
+  Backdrop(QWidget* parent, const char* name, const QRect& geometry);
+  void SetDecoration(const QPixmap& decoration);
+  void SetStripHeight(int stripHeight);
+  int StripHeight() const { return stripHeight_; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  QPixmap decoration_;
+  int stripHeight_ = 0;
+};
+
 // A picture that reports presses and releases of any mouse button with the
 // position in logical pixels. The press grabs the pointer implicitly, so the
 // release arrives here wherever the pointer went.

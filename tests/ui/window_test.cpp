@@ -213,6 +213,7 @@ class WindowTest : public QObject {
     QCOMPARE(Find<QLabel>(form.get(), "LabelUnit")->text(), list->currentItem()->text());
     QCOMPARE(Find<QLabel>(form.get(), "LabelCalc")->text(), QStringLiteral("Calculator"));
     QCOMPARE(Find<QLabel>(form.get(), "StaticText1")->text(), U8(UnitCatalogue::Unit(category, 0)->symbolEn));
+    Click(form.get(), "SpeedButtonInfo");
     QVERIFY(Find<QPlainTextEdit>(form.get(), "MemoInfo2")->isVisibleTo(form.get()));
     QVERIFY(!Find<QPlainTextEdit>(form.get(), "MemoInfo1")->isVisibleTo(form.get()));
     QCOMPARE(form->Conversion().State().CurrentCategory, category);

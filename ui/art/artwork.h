@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPoint>
@@ -128,6 +129,16 @@ QPixmap DecorationBitmap(const QPalette& palette, qreal dpr, const QColor& deskt
 // given height (18 * units + 8).
 inline constexpr QSize kBackgroundSize{622, 478};
 QPixmap BackgroundPicture(const QPalette& palette, int stripHeight, qreal dpr, const QColor& desktop = DesktopColor());
+// The same from a decoration made by DecorationBitmap (its pixel ratio and
+// desktop colour), so that it is not made twice.
+QPixmap BackgroundPicture(const QPixmap& decoration, int stripHeight, const QColor& desktop = DesktopColor());
+// Paints that background straight onto a widget's painter (logical pixels,
+// the decoration's pixel ratio), with no picture the size of the window.
+void PaintBackground(QPainter& painter, const QPixmap& decoration, int stripHeight,
+                     const QColor& desktop = DesktopColor());
+// The same with a painter that already works in device pixels.
+void PaintBackgroundDevice(QPainter& painter, const QPixmap& decoration, int stripHeight,
+                           const QColor& desktop = DesktopColor());
 
 // Redraws only the unit strip's frame on an existing background picture
 // (as returned by BackgroundPicture) for a new strip height. `decoration`

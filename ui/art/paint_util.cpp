@@ -8,10 +8,12 @@
 
 namespace umrido::art::detail {
 
+QSize DeviceSize(QSize size, qreal dpr) {
+  return {static_cast<int>(std::lround(size.width() * dpr)), static_cast<int>(std::lround(size.height() * dpr))};
+}
+
 QImage MakeCanvas(QSize size, qreal dpr, const QColor& fill) {
-  const QSize device(static_cast<int>(std::lround(size.width() * dpr)),
-                     static_cast<int>(std::lround(size.height() * dpr)));
-  QImage image(device, QImage::Format_ARGB32_Premultiplied);
+  QImage image(DeviceSize(size, dpr), QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(dpr);
   image.fill(fill);
   return image;

@@ -17,6 +17,8 @@ namespace umrido::art::detail {
 // A transparent (or filled) ARGB canvas of logical size `size` at `dpr`.
 // Painting on it with QPainter works in logical pixels; Qt scales by dpr.
 QImage MakeCanvas(QSize size, qreal dpr, const QColor& fill = Qt::transparent);
+// The device-pixel size of such a canvas.
+QSize DeviceSize(QSize size, qreal dpr);
 
 // Turns a finished canvas into the pixmap handed to the window; pass the
 // canvas by std::move so its pixels are taken over instead of copied.

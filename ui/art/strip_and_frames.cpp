@@ -288,12 +288,10 @@ QImage AsDeviceImage(const QPixmap& pixmap) {
   return image;
 }
 
-// Draws the strip frame for `stripHeight` onto a background held in device
-// pixels (devicePixelRatio 1) from a decoration held the same way.
-template <typename Device>
-void PaintStripFrameDevice(Device& background, const QImage& decoration, qreal dpr, int stripHeight,
+// Draws the strip frame for `stripHeight` with a painter working in device
+// pixels, from a decoration held the same way (devicePixelRatio 1).
+void PaintStripFramePieces(QPainter& painter, const QImage& decoration, qreal dpr, int stripHeight,
                            const QColor& desktop) {
-  QPainter painter(&background);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.fillRect(DeviceRect(233, 49, 382, 480, dpr), desktop);
   const int h = stripHeight;
@@ -309,12 +307,34 @@ QPixmap DecorationBitmap(const QPalette& palette, qreal dpr, const QColor& deskt
 }
 
 QPixmap BackgroundPicture(const QPalette& palette, int stripHeight, qreal dpr, const QColor& desktop) {
-  QImage decoration = DecorationImage(palette, dpr, desktop);
-  decoration.setDevicePixelRatio(1);
+  return BackgroundPicture(ToPixmap(DecorationImage(palette, dpr, desktop)), stripHeight, desktop);
+}
+
+QPixmap BackgroundPicture(const QPixmap& decoration, int stripHeight, const QColor& desktop) {
+  const qreal dpr = decoration.devicePixelRatio();
   QImage canvas = MakeCanvas(kBackgroundSize, dpr, desktop);
   canvas.setDevicePixelRatio(1);
+  QPainter painter(&canvas);
+  PaintBackgroundDevice(painter, decoration, stripHeight, desktop);
+  painter.end();
+  canvas.setDevicePixelRatio(dpr);
+  return ToPixmap(std::move(canvas));
+}
+
+void PaintBackground(QPainter& painter, const QPixmap& decoration, int stripHeight, const QColor& desktop) {
+  const qreal dpr = decoration.devicePixelRatio();
+  painter.save();
+  painter.scale(1 / dpr, 1 / dpr);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.fillRect(QRect(QPoint(0, 0), detail::DeviceSize(kBackgroundSize, dpr)), desktop);
+  PaintBackgroundDevice(painter, decoration, stripHeight, desktop);
+  painter.restore();
+}
+
+void PaintBackgroundDevice(QPainter& painter, const QPixmap& decorationPixmap, int stripHeight, const QColor& desktop) {
+  const qreal dpr = decorationPixmap.devicePixelRatio();
+  const QImage decoration = AsDeviceImage(decorationPixmap);
   {
-    QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     struct Piece {
       int fl, ft, fr, fb, tl, tt, tr, tb;
@@ -338,9 +358,7 @@ QPixmap BackgroundPicture(const QPalette& palette, int stripHeight, qreal dpr, c
     };
     for (const Piece& p : kPieces) CopyPiece(painter, decoration, dpr, p.fl, p.ft, p.fr, p.fb, p.tl, p.tt, p.tr, p.tb);
   }
-  PaintStripFrameDevice(canvas, decoration, dpr, stripHeight, desktop);
-  canvas.setDevicePixelRatio(dpr);
-  return ToPixmap(std::move(canvas));
+  PaintStripFramePieces(painter, decoration, dpr, stripHeight, desktop);
 }
 
 void PaintStripFrame(QPixmap& background, const QPixmap& decoration, int stripHeight, const QColor& desktop) {
@@ -348,7 +366,9 @@ void PaintStripFrame(QPixmap& background, const QPixmap& decoration, int stripHe
   // an image and back would cost more than the frame itself.
   const qreal dpr = background.devicePixelRatio();
   background.setDevicePixelRatio(1);
-  PaintStripFrameDevice(background, AsDeviceImage(decoration), dpr, stripHeight, desktop);
+  QPainter painter(&background);
+  PaintStripFramePieces(painter, AsDeviceImage(decoration), dpr, stripHeight, desktop);
+  painter.end();
   background.setDevicePixelRatio(dpr);
 }
 

@@ -1,4 +1,5 @@
 #include "artwork.h"
+#include "baked.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -218,6 +219,21 @@ TEST(Banner, ToggleSpotCarriesADetail) {
 TEST(Icon, OffersAllSizes) {
   const QList<QSize> sizes = WindowIcon().availableSizes();
   for (int s : {16, 24, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+}
+
+// What the program unpacks is, bit for bit, what the drawing code draws now.
+TEST(Baked, SameAsDrawn) {
+  auto same = [](const char* name, qreal dpr) {
+    EXPECT_TRUE(Picture(name, dpr).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                DrawnPicture(name, dpr))
+        << name << " at " << dpr;
+  };
+  for (const char* name : kBakedNames) {
+    for (int dpr : kBakedRatios) same(name, dpr);
+  }
+  for (double scale : kGlyphScales) same("glyphs", scale);
+  const QIcon icon = ApplicationIcon();
+  for (int s : kIconSizes) EXPECT_TRUE(Pixels(icon.pixmap(s)) == Pixels(WindowIconPixmap(s, 1.0))) << s;
 }
 
 }  // namespace
