@@ -158,9 +158,7 @@ QPixmap BannerPixmap(qreal dpr);
 
 // ----------------------------------------------------------------- icons
 
-// The application icon at 16, 24, 32, 48, 64, 128 and 256 px.
-QIcon WindowIcon();
-// One square rendering of the icon at `size` logical px (used by WindowIcon).
+// One square rendering of the icon at `size` logical px (baked at build time).
 QPixmap WindowIconPixmap(int size, qreal dpr);
 
 }  // namespace umrido::art

@@ -38,7 +38,10 @@ inline constexpr const char* kBakedNames[] = {"banner", "keys", "shift", "hyp", 
 // The flat buttons show their glyphs 22 pixels wide (44 at ratio 2), so the
 // glyph sheet is baked at those scales.
 inline constexpr double kGlyphScales[] = {22.0 / 24, 44.0 / 24};
-inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// The window icon's sizes. The X11 window system is handed every size, twice,
+// while the window is created; a 256 px size alone would be three quarters of
+// those pixels. Larger views take the desktop entry's scalable icon.
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
 
 // The picture `name` (one of kBakedNames) at `dpr`: unpacked when baked,
 // drawn otherwise.
@@ -46,7 +49,7 @@ QPixmap Picture(const char* name, qreal dpr);
 // One key face or glyph, cut from its sheet.
 QPixmap KeyFaceOf(KeyFace face, qreal dpr);
 QPixmap GlyphOf(Glyph glyph, qreal dpr);
-// The application icon at every size of kIconSizes; made once.
+// The application icon at every size of kIconSizes, each unpacked when asked.
 QIcon ApplicationIcon();
 
 }  // namespace umrido::art

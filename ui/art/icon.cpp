@@ -74,13 +74,4 @@ QPixmap WindowIconPixmap(int size, qreal dpr) {
   return detail::ToPixmap(std::move(canvas));
 }
 
-QIcon WindowIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-    // Pixmaps at dpr 1: QIcon picks the best fitting size for any screen.
-    icon.addPixmap(WindowIconPixmap(size, 1.0));
-  }
-  return icon;
-}
-
 }  // namespace umrido::art
