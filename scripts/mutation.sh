@@ -18,12 +18,13 @@ mkdir -m 700 "$scratch/run"
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"
 mkdir -p "$HOME"
 
-
 build_dir=build-mutation
 args=("$@")
 for ((i = 0; i < ${#args[@]}; i++)); do
   [ "${args[$i]}" = "--build-dir" ] && build_dir="${args[$((i + 1))]}"
 done
+# ccache turns the recompiling of each restored original into a cache hit.
+export CCACHE_DIR="${CCACHE_DIR:-$PWD/$build_dir/ccache}"
 # The helper restores the planted file itself on Ctrl+C and SIGTERM; this is
 # the last line of defence when it is killed outright.
 restore() { python3 scripts/mutation.py --build-dir "$build_dir" --check >/dev/null 2>&1 || true; rm -rf "$scratch"; }

@@ -92,6 +92,18 @@ class CalculatorWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), Display());
   }
 
+  // No two keys show the same face (a key showing another's would).
+  void everyKeyShowsAFaceOfItsOwn() {
+    QHash<QByteArray, const char*> seen;
+    for (const auto& info : umrido::CalcKeys()) {
+      if (info.row < 0) continue;
+      const QImage face = Find(form_.get(), info.name)->grab().toImage();
+      const QByteArray bits(reinterpret_cast<const char*>(face.constBits()), face.sizeInBytes());
+      QVERIFY2(!seen.contains(bits), qPrintable(QStringLiteral("%1 looks like %2").arg(info.name, seen.value(bits))));
+      seen.insert(bits, info.name);
+    }
+  }
+
   void failureTextFollowsTheLanguage() {
     form_->SpeedButtonEClick();
     Press(QStringLiteral("5 / ="));

@@ -72,6 +72,7 @@ class SettingsStoreTest : public QObject {
     QTest::newRow("'abc'") << QVariant(QStringLiteral("abc")) << false << 0;
     QTest::newRow("'1.5'") << QVariant(QStringLiteral("1.5")) << false << 0;
     QTest::newRow("4294967296") << QVariant(Q_INT64_C(4294967296)) << false << 0;
+    QTest::newRow("-4294967295") << QVariant(Q_INT64_C(-4294967295)) << false << 0;
     QTest::newRow("true") << QVariant(true) << false << 0;
   }
 

@@ -117,15 +117,6 @@ TEST(KnobColumn, CellPixelsRepeatEvery18Rows) {
   }
 }
 
-TEST(KnobColumn, DoubleRatioIsTheSamePixelsInTwoByTwoBlocks) {
-  const QImage one = Pixels(KnobColumn(TestPalette(), 1.0));
-  const QImage two = Pixels(KnobColumn(TestPalette(), 2.0));
-  for (int y = 0; y < 380; ++y)
-    for (int x = 0; x < 16; ++x)
-      for (int d = 0; d < 4; ++d)
-        ASSERT_EQ(two.pixel(2 * x + d % 2, 2 * y + d / 2), one.pixel(x, y)) << "logical pixel " << x << "," << y;
-}
-
 // -------------------------------------------------------- indicators
 
 struct IndicatorCase {
