@@ -248,6 +248,9 @@ def main():
     report(chosen, results, time.time() - started)
     if any(outcome == "not compiling" for outcome in results.values()):
         sys.exit(1)
+    # The sample is a check: each of its faults must be caught.
+    if args.sample and any(outcome != "caught" for outcome in results.values()):
+        sys.exit(1)
 
 
 def report(chosen, results, seconds):
