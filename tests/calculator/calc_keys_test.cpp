@@ -163,24 +163,6 @@ const SequenceCase kMemory[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Memory, Sequence, ::testing::Combine(::testing::ValuesIn(kMemory), ::testing::Bool()));
 
-TEST(Calculator, FirstSequenceAfterStartUp) {
-  Pocket p(false, false, /*fresh=*/true);
-  const std::pair<const char*, const char*> steps[] = {{"5", "5"}, {"+", "0"}, {"3", "3"}, {"=", "8"}};
-  for (const auto& [key, shown] : steps) {
-    p.Run(key);
-    EXPECT_EQ(p.Text(), shown) << "after " << key;
-  }
-}
-
-TEST(Calculator, RadiansKeepTheInexactPi) {
-  Pocket p;
-  p.Run("DRG pi sin");
-  const std::optional<Extended> v = ParseNumber(p.Text(), ',');
-  ASSERT_TRUE(v.has_value()) << p.Text();
-  EXPECT_NE(*v, 0);
-  EXPECT_LT(std::fabs(*v), 1e-14L);  // the sine of the 15-digit pi that is shown
-}
-
 TEST(Calculator, FactorialLimitFitsTheExtendedRange) {
   if (std::numeric_limits<Extended>::max_exponent10 < 4917) GTEST_SKIP() << "Extended is a plain double here";
   Pocket p;

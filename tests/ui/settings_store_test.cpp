@@ -110,15 +110,6 @@ class SettingsStoreTest : public QObject {
     QCOMPARE(store.value(QStringLiteral("ReklameD")).toInt(), settings.bannerFirst ? 1 : 0);
     QVERIFY(SanitiseSettings(umrido::ui::ReadRawSettings(store)) == settings);
   }
-
-  void writingToABlockedStoreFailsQuietly() {
-    QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QSettings store(dir.filePath(QStringLiteral("file/sub/s.conf")), QSettings::IniFormat);
-    QVERIFY(!umrido::ui::WriteSettings(store, StoredSettings{}));
-  }
 };
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)

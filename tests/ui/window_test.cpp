@@ -43,8 +43,6 @@ const struct {
     {"22,8,1,1,1", {22, 8, 1, 1, 1}, 22, 8, 1, true, true},
     {"22,27,2,0,0", {22, 27, 2, 0, 0}, 22, 27, 2, false, false},
     {"missing ReklameD", {22, 27, 2, 0, kMissing}, 2, 19, 0, true, true},
-    {"UCDRG not a number", {22, 27, QStringLiteral("x"), 0, 0}, 2, 19, 0, true, true},
-    {"category 51", {51, 8, 1, 1, 1}, 2, 19, 1, true, true},
     {"angle mode 3", {22, 8, 3, 1, 0}, 22, 8, 0, true, false},
 };
 
