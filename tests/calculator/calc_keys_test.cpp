@@ -1,5 +1,4 @@
 // Key sequences on the pad and the keyboard, each run with both separators.
-#include <cmath>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -281,6 +280,7 @@ const SequenceCase kFocus[] = {
     {"123 <FOCUS>", "123", "", 3, 0},
     {"123 <BLUR> 7 sqrt", "2,64575131106459", "", 16, 0},
     {"'1E5 <CLICK0> <DEL>", "1E", "", 2, 0},
+    {"'123 <CLICK1> <DEL>", "13", "", 1, 0},
     {"'5 <CLICK0> 'E", "5", "", 0, 0},  // the release undoes "E5", caret included
     {"12 <BS> <BS>", "", "", 0, 0},
     {"'1,5 <SEL0:3> ',", "1,5", "", 0, 3},
