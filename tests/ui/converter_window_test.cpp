@@ -193,6 +193,8 @@ class ConverterWindowTest : public QObject {
     QTest::keyClick(EditV(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(EditV()->selectedText(), QStringLiteral("123"));
     QCOMPARE(form_->Conversion().EditV().SelLength(), 3);
+    QTest::keyClick(EditV(), Qt::Key_Delete, Qt::ControlModifier);  // not a Delete of ours
+    QCOMPARE(EditV()->text(), QStringLiteral("123"));
   }
 
   void caretMovesReachTheEngine() {
@@ -247,11 +249,15 @@ class ConverterWindowTest : public QObject {
     QCOMPARE(EditN()->selectedText(), EditN()->text());
   }
 
-  void editNIsReadOnly() {
+  void editNIsReadOnlyButCopies() {
+    QVERIFY(EditN()->isReadOnly());  // screen readers announce it so
     EditN()->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(EditN(), QStringLiteral("9"));
     QTest::keyClick(EditN(), Qt::Key_Backspace);
     QCOMPARE(EditN()->text(), QStringLiteral("1"));
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(EditN(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1"));
   }
 };
 

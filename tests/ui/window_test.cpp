@@ -191,6 +191,7 @@ class WindowTest : public QObject {
     QCOMPARE(list->currentItem()->text(), U8(UnitCatalogue::Category(category)->nameEn));
     QCOMPARE(Find<QLabel>(form.get(), "LabelUnit")->text(), list->currentItem()->text());
     QCOMPARE(Find<QLabel>(form.get(), "LabelCalc")->text(), QStringLiteral("Calculator"));
+    QCOMPARE(Find(form.get(), "EditCalc")->accessibleName(), QStringLiteral("Calculator"));
     QCOMPARE(Find<QLabel>(form.get(), "StaticText1")->text(), U8(UnitCatalogue::Unit(category, 0)->symbolEn));
     QVERIFY(Find<QPlainTextEdit>(form.get(), "MemoInfo2")->isVisibleTo(form.get()));
     QVERIFY(!Find<QPlainTextEdit>(form.get(), "MemoInfo1")->isVisibleTo(form.get()));
@@ -227,6 +228,9 @@ class WindowTest : public QObject {
     QTest::newRow("SpeedButtonEnd") << "SpeedButtonEnd" << QString::fromUtf8("Programm beenden ?") << "Program exit ?";
     QTest::newRow("ImageN") << "ImageN" << QString::fromUtf8("Einheit auswählen") << "Select Unit";
     QTest::newRow("LabelV") << "LabelV" << QString() << QString();
+    QTest::newRow("LabelUnit in its frame") << "LabelUnit"
+                                            << "Aktuelle Kategorie"
+                                            << "Actual category";
     // Length, row 3 ("mm"): its name in each language.
     QTest::newRow("StaticText4") << "StaticText4" << U8(UnitCatalogue::Unit(2, 3)->nameDe)
                                  << U8(UnitCatalogue::Unit(2, 3)->nameEn);
@@ -329,6 +333,14 @@ class WindowTest : public QObject {
     QCOMPARE(form->FrontPanel()->objectName(), QStringLiteral("PanelReklame"));  // shows next start only
     QVERIFY(form->close());
     QCOMPARE(sandbox_.Read(QStringLiteral("ReklameD"))->toInt(), c.bannerFirstAfter ? 1 : 0);
+  }
+
+  // A release on the spot without a press on the banner asks nothing (the
+  // watchdog fails the test on any dialog).
+  void bannerReleaseWithoutPressAsksNothing() {
+    auto form = umrido::test::StartWindow();
+    QTest::mouseRelease(Find(form.get(), "ImageReklame"), Qt::LeftButton, {}, QPoint(97, 58));
+    QVERIFY(form->BannerFirst());
   }
 
   void tabReachesOnlyTheThreeFields() {

@@ -206,6 +206,15 @@ TEST(Banner, ToggleSpotCarriesADetail) {
   EXPECT_NE(image.pixel(spot), image.pixel(spot + QPoint(5, 0)));
 }
 
+TEST(Glyphs, AreAllDifferent) {
+  for (int a = 0; a <= static_cast<int>(Glyph::End); ++a) {
+    for (int b = 0; b < a; ++b) {
+      EXPECT_NE(Pixels(GlyphPixmap(static_cast<Glyph>(a), 1.0)), Pixels(GlyphPixmap(static_cast<Glyph>(b), 1.0)))
+          << a << " " << b;
+    }
+  }
+}
+
 TEST(Icon, OffersAllSizes) {
   const QList<QSize> sizes = WindowIcon().availableSizes();
   for (int s : {16, 24, 32, 48, 64, 128, 256}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
