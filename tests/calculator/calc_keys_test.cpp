@@ -45,8 +45,9 @@ TEST_P(Sequence, ShowsExpectedDisplay) {
 const SequenceCase kEntryAndChaining[] = {
     {"5 + 3 =", "8"},
     {"5 - 3 =", "2"},
-    {"5 * CE 3 =", "3"},    // CE also drops the pending operation
-    {"2 + 3 * 4 =", "20"},  // strictly left to right
+    {"5 * CE 3 =", "3"},
+    {"12 <BS> <BS> +/-", "0"},  // an empty display counts as 0    // CE also drops the pending operation
+    {"2 + 3 * 4 =", "20"},      // strictly left to right
     {"2 * + 3 =", "3"},
     {"0,1 + 0,2 =", "0,3"},
     {"2 / 3 =", "0,666666666666667"},
@@ -216,6 +217,7 @@ TEST_P(Failures, TextAndSideEffects) {
   p.Run(c.key);
   const CalcState& after = p.calc.State();
   EXPECT_EQ(p.Text(), kFailureTexts[static_cast<int>(c.failure)][german]);
+  EXPECT_TRUE(IsFailureText(p.Text()));
   EXPECT_EQ(after.PendingOp, c.resetsOperation ? kOpNone : before.PendingOp);
   EXPECT_EQ(after.Accumulator, c.resetsOperation ? 0 : before.Accumulator);
   EXPECT_EQ(after.NewEntry, before.NewEntry);
@@ -281,7 +283,8 @@ const SequenceCase kFocus[] = {
     {"123 <BLUR> 7 sqrt", "2,64575131106459", "", 16, 0},
     {"'1E5 <CLICK0> <DEL>", "1E", "", 2, 0},
     {"'123 <CLICK1> <DEL>", "13", "", 1, 0},
-    {"'5 <CLICK0> 'E", "5", "", 0, 0},  // the release undoes "E5", caret included
+    {"'1,5 <SEL1:1> ,", "1,5", "", 1, 1},  // a separator stands: the key does nothing
+    {"'5 <CLICK0> 'E", "5", "", 0, 0},     // the release undoes "E5", caret included
     {"12 <BS> <BS>", "", "", 0, 0},
     {"'1,5 <SEL0:3> ',", "1,5", "", 0, 3},
     {"5 +", "0", "", 0, 1},

@@ -223,7 +223,8 @@ TEST(Converter, CategoryChangeResetsBothSides) {
   EXPECT_EQ(c.EditN().Text(), "1");
   EXPECT_EQ(c.LabelV(), c.LabelN());
   EXPECT_TRUE(c.EditV().HasFocus());
-  c.ListBoxUCClick(51);  // no such entry
+  EXPECT_EQ(c.EditV().SelLength(), 1);  // the "1" is selected
+  c.ListBoxUCClick(51);                 // no such entry
   EXPECT_EQ(c.State().CurrentCategory, 22);
 }
 
@@ -303,6 +304,8 @@ TEST(Converter, CopyButtonCopiesTheWholeResultVerbatim) {
   EXPECT_EQ(cb.content, ",5");
   EXPECT_EQ(c.EditV().Text(), "2");
   EXPECT_EQ(c.EditN().Text(), "2");
+  c.EditVCut(cb);  // nothing selected: nothing cut
+  EXPECT_EQ(c.EditV().Text(), "2");
   c.EditVSetSelection(0, 1);
   cb.writable = false;
   c.EditVCut(cb);  // what cannot be copied is not cut
