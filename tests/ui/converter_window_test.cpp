@@ -151,9 +151,13 @@ class ConverterWindowTest : public QObject {
   void typingIntoEditV_data() {
     // ^ stands for Home, ~ for Delete, < for Backspace; "," in the texts for
     // the platform separator.
-    const char* const rows[][3] = {{"1e5", "1E5", "100000"}, {"5-", "5", "5"},
-                                   {"2.5", "2,5", "2,5"},    {"1E5^~", "1E", "1"},
-                                   {"4<", "", "?!"},         {"123456789", "123456789", "1,2345679E8"}};
+    const char* const rows[][3] = {{"1e5", "1E5", "100000"},
+                                   {"5-", "5", "5"},
+                                   {"2.5", "2,5", "2,5"},
+                                   {"1E5^~", "1E", "1"},
+                                   {"4<", "", "?!"},
+                                   {"12^E", "12", "12"},
+                                   {"123456789", "123456789", "1,2345679E8"}};
     AddTextRows({"keys", "editV", "editN"}, rows);
   }
 
