@@ -162,6 +162,18 @@ TEST(Indicators, DrgBandHighlightsOneWord) {
       EXPECT_EQ(black, band == third) << "band " << band << " word " << third;
     }
   }
+  // DEG, RAD, GRAD in this order: the highlighted word of the last band, the
+  // only one of four letters, is the widest.
+  int columns[3] = {};
+  for (int band = 0; band < 3; ++band) {
+    for (int x = 0; x < image.width(); ++x) {
+      bool black = false;
+      for (int y = 9 * band; y < 9 * band + 6; ++y) black |= QColor(image.pixel(x, y)) == QColor(Qt::black);
+      columns[band] += black ? 1 : 0;
+    }
+  }
+  EXPECT_GT(columns[2], columns[1]);
+  EXPECT_GT(columns[2], columns[0]);
 }
 
 // -------------------------------------------------------- background
