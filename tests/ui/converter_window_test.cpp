@@ -242,6 +242,15 @@ class ConverterWindowTest : public QObject {
     QTest::keySequence(EditV(), QKeySequence::Cut);
     QCOMPARE(EditV()->text(), QStringLiteral("5"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2"));
+    // A refused paste brings back the text and the caret of before the last
+    // keystroke, on screen too.
+    QTest::keyClicks(EditV(), QStringLiteral("12"));
+    QTest::keyClick(EditV(), Qt::Key_Home);
+    QTest::keyClicks(EditV(), QStringLiteral("3"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("--"));
+    QTest::keySequence(EditV(), QKeySequence::Paste);
+    QCOMPARE(EditV()->text(), QStringLiteral("125"));
+    QCOMPARE(EditV()->cursorPosition(), 0);
   }
 
   // The copy button puts the whole result on the system clipboard.
