@@ -42,12 +42,9 @@ struct Pocket {
 
   void Token(std::string_view t) {
     if (t.empty()) return;
-    if (t == "<BS>" || t == "<DEL>") {
-      if (t == "<BS>") calc.EditCalcKeyPress(kBackspace);
-      if (t == "<DEL>") calc.EditCalcDelete();
-      calc.EditCalcKeyUp();
-      return;
-    }
+    if (t == "<BS>") calc.EditCalcKeyPress(kBackspace);
+    if (t == "<DEL>") calc.EditCalcDelete();
+    if (t == "<BS>" || t == "<DEL>") return calc.EditCalcKeyUp();
     if (t == "<FOCUS>") return calc.DisplayFocusFromOtherControl();
     if (t == "<BLUR>") return calc.DisplayFocusLost();
     if (t.substr(0, 6) == "<CLICK") return calc.DisplayClicked(std::stoi(std::string(t.substr(6))));

@@ -2,26 +2,24 @@
 // releases, Delete, focus changes and clipboard contents. After every step the
 // display holds a number text, nothing, "-", or one of the failure texts, and
 // never "nan", "inf" or an exponent without digits.
-#include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "calc_engine.h"
 #include "fake_clipboard.h"
+#include "fuzz_reader.h"
 
 namespace {
 
 using namespace umrido;
 
-bool Contains(const std::string& s, const char* what) { return s.find(what) != std::string::npos; }
-
 void CheckDisplay(const Calculator& c) {
   const std::string& t = c.Display().Text();
   if (t.empty() || t == "-" || IsFailureText(t)) return;
   if (!ParseNumber(t, c.Separator())) std::abort();
-  if (Contains(t, "nan") || Contains(t, "inf") || Contains(t, "NaN") || Contains(t, "INF")) std::abort();
+  for (const char* bad : {"nan", "inf", "NaN", "INF"})
+    if (t.find(bad) != std::string::npos) std::abort();
 }
 
 // A text the calculator wrote itself never ends in a bare exponent; only
@@ -37,61 +35,38 @@ void CheckWritten(const Calculator& c, CalcKey key, const std::string& before) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
-  std::size_t pos = 0;
-  auto byte = [&]() -> std::uint8_t { return pos < size ? data[pos++] : 0; };
-  Calculator c((byte() & 1) != 0, (byte() & 1) != 0);
+  testing::FuzzReader in{data, size};
+  Calculator c((in.Byte() & 1) != 0, (in.Byte() & 1) != 0);
   testing::FakeClipboard clipboard;
-  while (pos < size) {
-    const std::uint8_t op = byte();
-    switch (op % 8) {
-      case 0:
-      case 1:
-      case 2: {  // keys weigh most
-        const CalcKey key = static_cast<CalcKey>(byte() % kCalcKeyCount);
-        const std::string before = c.Display().Text();
-        c.Press(key, clipboard);
-        CheckWritten(c, key, before);
-        break;
-      }
-      case 3: {
-        static const char kTyped[] = "0123456789,.-Ee+*/= \b";
-        const std::uint8_t k = byte();
-        c.EditCalcKeyPress(k < 0xE0 ? static_cast<unsigned char>(kTyped[k % (sizeof kTyped - 1)]) : k);
-        c.EditCalcKeyUp();
-        break;
-      }
-      case 4:
-        c.EditCalcDelete();
-        c.EditCalcKeyUp();
-        break;
-      case 5: {
-        const int a = byte() % 20;
-        const int b = byte() % 20;
-        switch (byte() % 4) {
-          case 0:
-            c.DisplayFocusFromOtherControl();
-            break;
-          case 1:
-            c.DisplayClicked(a);
-            break;
-          case 2:
-            c.DisplaySelectionChanged(a, b);
-            break;
-          default:
-            c.DisplayFocusLost();
-        }
-        break;
-      }
-      case 6: {
-        const std::size_t n = byte() % 24;
-        std::string s;
-        for (std::size_t i = 0; i < n && pos < size; ++i) s += static_cast<char>(byte());
-        clipboard.content = (n == 23) ? std::nullopt : std::optional<std::string>(s);
-        break;
-      }
-      case 7:
-        c.SetLanguage((byte() & 1) != 0);
-        break;
+  while (in.More()) {
+    const int op = in.Byte() % 8;
+    if (op < 3) {  // keys weigh most
+      const CalcKey key = static_cast<CalcKey>(in.Byte() % kCalcKeyCount);
+      const std::string before = c.Display().Text();
+      c.Press(key, clipboard);
+      CheckWritten(c, key, before);
+    } else if (op == 3) {
+      static const char kTyped[] = "0123456789,.-Ee+*/= \b";
+      const std::uint8_t k = in.Byte();
+      c.EditCalcKeyPress(k < 0xE0 ? static_cast<unsigned char>(kTyped[k % (sizeof kTyped - 1)]) : k);
+      c.EditCalcKeyUp();
+    } else if (op == 4) {
+      c.EditCalcDelete();
+      c.EditCalcKeyUp();
+    } else if (op == 5) {
+      const int a = in.Byte() % 20;
+      const int b = in.Byte() % 20;
+      const int kind = in.Byte() % 4;
+      if (kind == 0) c.DisplayFocusFromOtherControl();
+      if (kind == 1) c.DisplayClicked(a);
+      if (kind == 2) c.DisplaySelectionChanged(a, b);
+      if (kind == 3) c.DisplayFocusLost();
+    } else if (op == 6) {
+      const bool unreadable = in.pos < size && data[in.pos] % 24 == 23;
+      const std::string s = in.Bytes();
+      clipboard.content = unreadable ? std::nullopt : std::optional<std::string>(s);
+    } else {
+      c.SetLanguage((in.Byte() & 1) != 0);
     }
     CheckDisplay(c);
   }

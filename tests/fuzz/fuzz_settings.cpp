@@ -11,37 +11,21 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz_reader.h"
 #include "settings_store.h"
 #include "unit_catalogue.h"
 
 namespace {
 
-QVariant ValueFrom(const std::uint8_t*& p, const std::uint8_t* end) {
-  auto byte = [&]() -> std::uint8_t { return p < end ? *p++ : 0; };
-  switch (byte() % 6) {
-    case 0:
-      return QVariant();  // missing
-    case 1:
-      return static_cast<int>(static_cast<std::int8_t>(byte()));  // small, often in range
-    case 2: {
-      std::uint32_t v = 0;
-      for (int i = 0; i < 4; ++i) v = (v << 8) | byte();
-      return static_cast<int>(v);
-    }
-    case 3: {
-      std::uint64_t v = 0;
-      for (int i = 0; i < 8; ++i) v = (v << 8) | byte();
-      return static_cast<qlonglong>(v);
-    }
-    case 4: {
-      const int n = byte() % 12;
-      QByteArray b;
-      for (int i = 0; i < n; ++i) b.append(static_cast<char>(byte()));
-      return QString::fromLatin1(b);
-    }
-    default:
-      return static_cast<double>(static_cast<std::int8_t>(byte())) / 3.0;
-  }
+QVariant ValueFrom(umrido::testing::FuzzReader& in) {
+  const int kind = in.Byte() % 6;
+  if (kind == 0) return QVariant();                                             // missing
+  if (kind == 1) return static_cast<int>(static_cast<std::int8_t>(in.Byte()));  // small, often in range
+  if (kind == 4) return QString::fromLatin1(QByteArray::fromStdString(in.Bytes(12)));
+  if (kind == 5) return static_cast<double>(static_cast<std::int8_t>(in.Byte())) / 3.0;
+  std::uint64_t v = 0;
+  for (int i = 0; i < (kind == 2 ? 4 : 8); ++i) v = (v << 8) | in.Byte();
+  return kind == 2 ? QVariant(static_cast<int>(static_cast<std::uint32_t>(v))) : QVariant(static_cast<qlonglong>(v));
 }
 
 }  // namespace
@@ -50,12 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static QTemporaryDir dir;
   const QString path = dir.path() + "/settings.ini";
   QFile::remove(path);
-  const std::uint8_t* p = data;
-  const std::uint8_t* end = data + size;
+  umrido::testing::FuzzReader in{data, size};
   {
     QSettings store(path, QSettings::IniFormat);
     for (const char* name : umrido::ui::kSettingNames) {
-      const QVariant v = ValueFrom(p, end);
+      const QVariant v = ValueFrom(in);
       if (v.isValid()) store.setValue(name, v);
     }
   }

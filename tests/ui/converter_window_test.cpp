@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QTest>
 
@@ -59,14 +58,17 @@ class ConverterWindowTest : public QObject {
   QLineEdit* EditN() const { return Find<QLineEdit>(form_.get(), "EditN"); }
   QString LabelV() const { return Find<QLabel>(form_.get(), "LabelV")->text(); }
   QString LabelN() const { return Find<QLabel>(form_.get(), "LabelN")->text(); }
-  QListWidget* List() const { return Find<QListWidget>(form_.get(), "ListBoxUC"); }
+  // Replaces EditV's text by typing.
+  void TypeIntoEditV(const char* text) {
+    EditV()->selectAll();
+    QTest::keyClicks(EditV(), QLatin1String(text));
+  }
 
   // 5 km in miles, typed into EditV.
   void FiveKmInMiles() {
     PickUnit(form_.get(), "ImageV", 18 * kKm + 4);
     PickUnit(form_.get(), "ImageN", 18 * kMile + 4);
-    EditV()->selectAll();
-    QTest::keyClicks(EditV(), QStringLiteral("5"));
+    TypeIntoEditV("5");
     QCOMPARE(EditN()->text(), WithSeparator(QStringLiteral("3,106856")));
   }
 
@@ -187,8 +189,7 @@ class ConverterWindowTest : public QObject {
   // the middle button changes nothing: it would paste the X11 selection
   // behind the engine's back. Ctrl+A selects all.
   void mouseAndSelectAllInEditV() {
-    EditV()->selectAll();
-    QTest::keyClicks(EditV(), QStringLiteral("123"));
+    TypeIntoEditV("123");
     EditN()->setFocus(Qt::MouseFocusReason);
     QTest::mouseClick(EditV(), Qt::MiddleButton, {}, QPoint(2, 12));
     QCOMPARE(QApplication::focusWidget(), EditV());
@@ -202,8 +203,7 @@ class ConverterWindowTest : public QObject {
   }
 
   void caretMovesReachTheEngine() {
-    EditV()->selectAll();
-    QTest::keyClicks(EditV(), QStringLiteral("123"));
+    TypeIntoEditV("123");
     QTest::keyClick(EditV(), Qt::Key_Left);
     QTest::keyClick(EditV(), Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(form_->Conversion().EditV().SelStart(), 1);
@@ -281,8 +281,7 @@ class ConverterWindowTest : public QObject {
   // Only the field with the focus shows a selection; the other keeps its own
   // (the engine's) for when the focus comes back.
   void onlyTheFocusedFieldShowsItsSelection() {
-    EditV()->selectAll();
-    QTest::keyClicks(EditV(), QStringLiteral("5"));
+    TypeIntoEditV("5");
     umrido::test::Click(form_.get(), "SpeedButtonCopyN");
     umrido::test::Click(form_.get(), "SpeedButtonSwap");
     QCOMPARE(QApplication::focusWidget(), EditN());

@@ -30,9 +30,8 @@ class FirstFrameTest : public QObject {
     // At pixel ratio 2 the pictures matter, not the language again.
     for (bool german : {true, false}) {
       if (!german && qApp->devicePixelRatio() != 1) continue;
-      const char* lang = german ? "de" : "en";
-      QTest::newRow(qPrintable(QStringLiteral("%1-banner").arg(QLatin1String(lang)))) << german << true;
-      QTest::newRow(qPrintable(QStringLiteral("%1-calculator").arg(QLatin1String(lang)))) << german << false;
+      for (bool banner : {true, false})
+        QTest::addRow("%s-%s", german ? "de" : "en", banner ? "banner" : "calculator") << german << banner;
     }
   }
 

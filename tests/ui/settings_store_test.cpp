@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #include "settings_store.h"
 #include "unit_catalogue.h"
 
@@ -23,6 +25,11 @@ constexpr int kSiPrefix = 0;
 // The fields in order: category, list position, angle mode, German, banner first.
 StoredSettings Make(int category, int position, int angle, bool german, bool banner) {
   return StoredSettings{category, position, angle, german, banner};
+}
+
+// A settings file in `dir`; its destruction writes it.
+std::unique_ptr<QSettings> Store(const QTemporaryDir& dir) {
+  return std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
 }
 
 }  // namespace
@@ -81,34 +88,24 @@ class SettingsStoreTest : public QObject {
     QFETCH(bool, readable);
     QFETCH(int, value);
     QTemporaryDir dir;
-    QSettings store(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
-    store.setValue(QStringLiteral("UCDRG"), stored);
-    store.sync();
-    QSettings reread(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
-    const RawSettings raw = umrido::ui::ReadRawSettings(reread);
+    Store(dir)->setValue(QStringLiteral("UCDRG"), stored);
+    const RawSettings raw = umrido::ui::ReadRawSettings(*Store(dir));
     QCOMPARE(raw[2].has_value(), readable);
     if (readable) QCOMPARE(*raw[2], value);
     QVERIFY(!raw[0].has_value());  // never stored
   }
 
-  void writeThenReadGivesTheSameValues_data() {
-    QTest::addColumn<StoredSettings>("settings");
-    QTest::newRow("defaults") << StoredSettings{};
-    QTest::newRow("Pressure, English, GRAD, calculator first") << Make(kPressure, 27, 2, false, false);
-  }
-
   void writeThenReadGivesTheSameValues() {
-    QFETCH(StoredSettings, settings);
-    QTemporaryDir dir;
-    {
-      QSettings store(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
-      QVERIFY(umrido::ui::WriteSettings(store, settings));
+    // The defaults, then Pressure, English, GRAD, calculator first.
+    for (const StoredSettings& settings : {StoredSettings{}, Make(kPressure, 27, 2, false, false)}) {
+      QTemporaryDir dir;
+      QVERIFY(umrido::ui::WriteSettings(*Store(dir), settings));
+      const auto store = Store(dir);
+      // Flags are stored as 1 and 0.
+      QCOMPARE(store->value(QStringLiteral("SpracheD")).toInt(), settings.german ? 1 : 0);
+      QCOMPARE(store->value(QStringLiteral("ReklameD")).toInt(), settings.bannerFirst ? 1 : 0);
+      QVERIFY(SanitiseSettings(umrido::ui::ReadRawSettings(*store)) == settings);
     }
-    QSettings store(dir.filePath(QStringLiteral("s.conf")), QSettings::IniFormat);
-    // Flags are stored as 1 and 0.
-    QCOMPARE(store.value(QStringLiteral("SpracheD")).toInt(), settings.german ? 1 : 0);
-    QCOMPARE(store.value(QStringLiteral("ReklameD")).toInt(), settings.bannerFirst ? 1 : 0);
-    QVERIFY(SanitiseSettings(umrido::ui::ReadRawSettings(store)) == settings);
   }
 };
 

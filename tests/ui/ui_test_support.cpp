@@ -15,22 +15,15 @@ SettingsSandbox::SettingsSandbox() {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
 }
 
-void SettingsSandbox::Clear() {
-  QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
-  store.clear();
-  store.sync();
-}
+void SettingsSandbox::Clear() { QSettings(QStringLiteral("Taloma"), QStringLiteral("Umrido")).clear(); }
 
 void SettingsSandbox::Store(const QString& name, const QVariant& value) {
-  QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
-  store.setValue(name, value);
-  store.sync();
+  QSettings(QStringLiteral("Taloma"), QStringLiteral("Umrido")).setValue(name, value);
 }
 
 std::optional<QVariant> SettingsSandbox::Read(const QString& name) const {
-  QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
-  if (!store.contains(name)) return std::nullopt;
-  return store.value(name);
+  const QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
+  return store.contains(name) ? std::optional(store.value(name)) : std::nullopt;
 }
 
 ModalWatchdog::ModalWatchdog() {
@@ -41,30 +34,16 @@ ModalWatchdog::ModalWatchdog() {
 
 void ModalWatchdog::Expect(std::function<void(QWidget*)> answer) { answer_ = std::move(answer); }
 
-int ModalWatchdog::TakeAnswered() {
-  const int n = answered_;
-  answered_ = 0;
-  return n;
-}
-
-bool ModalWatchdog::TakeUnexpected() {
-  const bool u = unexpected_;
-  unexpected_ = false;
-  return u;
-}
-
 void ModalWatchdog::Check() {
   QWidget* modal = QApplication::activeModalWidget();
   if (modal == nullptr) return;
   if (answer_) {
-    auto answer = std::move(answer_);
-    answer_ = nullptr;
-    answer(modal);
+    std::exchange(answer_, nullptr)(modal);
     ++answered_;
-    return;
+  } else {
+    unexpected_ = true;
+    modal->close();
   }
-  unexpected_ = true;
-  modal->close();
 }
 
 std::unique_ptr<ui::TFormUC> StartWindow() {
@@ -96,9 +75,8 @@ void Click(const QWidget* form, const char* name) {
 }
 
 void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button, QPoint releaseAt) {
-  QWidget* image = Find(form, selector);
-  QTest::mousePress(image, button, {}, QPoint(8, y));
-  QTest::mouseRelease(image, button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
+  QTest::mousePress(Find(form, selector), button, {}, QPoint(8, y));
+  QTest::mouseRelease(Find(form, selector), button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
 }
 
 void ClickListEntry(const QWidget* form, int position) {

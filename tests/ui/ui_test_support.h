@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "form_uc.h"
 
@@ -45,10 +46,10 @@ class ModalWatchdog : public QObject {
   // The next modal dialog goes to `answer`, which must close it.
   void Expect(std::function<void(QWidget*)> answer);
   // How many expected dialogs were answered; resets the count.
-  int TakeAnswered();
+  int TakeAnswered() { return std::exchange(answered_, 0); }
   // True if an unexpected dialog appeared since the last call (it was
   // closed to keep the test going).
-  bool TakeUnexpected();
+  bool TakeUnexpected() { return std::exchange(unexpected_, false); }
 
  private:
   void Check();

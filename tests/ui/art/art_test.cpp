@@ -57,10 +57,9 @@ std::vector<SizeCase> SizeCases() {
 TEST(ArtSizes, LogicalSizeTimesRatio) {
   for (const SizeCase& c : SizeCases()) {
     for (qreal dpr : {1.0, 1.5, 2.0}) {
-      SCOPED_TRACE(c.name + " at dpr " + std::to_string(dpr));
       const QPixmap pixmap = c.make(dpr);
-      EXPECT_EQ(pixmap.size(), c.logical * dpr);
-      EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), dpr);
+      EXPECT_EQ(pixmap.size(), c.logical * dpr) << c.name << " at " << dpr;
+      EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), dpr) << c.name;
     }
   }
 }
@@ -108,14 +107,12 @@ const std::pair<QColor, std::vector<QPoint>> kKnobPixels[] = {
 
 TEST(KnobColumn, CellPixelsRepeatEvery18Rows) {
   const QImage image = Pixels(KnobColumn(TestPalette(), 1.0));
-  for (int row : {0, 1, 10, 20}) {
-    for (const auto& [colour, points] : kKnobPixels) {
-      for (QPoint p : points) {
-        if (row == 20 && p.y() >= 16) continue;  // the column ends with the last knob
-        EXPECT_EQ(QColor(image.pixel(p.x(), p.y() + 18 * row)), colour) << p.x() << "," << p.y() << " in row " << row;
-      }
-    }
-  }
+  for (int row : {0, 1, 10, 20})
+    for (const auto& [colour, points] : kKnobPixels)
+      for (QPoint p : points)  // the column ends with the last knob
+        if (row < 20 || p.y() < 16) {
+          EXPECT_EQ(QColor(image.pixel(p.x(), p.y() + 18 * row)), colour) << p.x() << "," << p.y() << " in row " << row;
+        }
 }
 
 // -------------------------------------------------------- indicators
@@ -155,24 +152,19 @@ TEST(Indicators, LetteringStaysInsideItsBand) {
 
 TEST(Indicators, DrgBandHighlightsOneWord) {
   const QImage image = Pixels(IndicatorDrg(1.0));
+  int columns[3] = {};  // the black columns of each band
   for (int band = 0; band < 3; ++band) {
-    for (int third = 0; third < 3; ++third) {
-      bool black = false;
-      for (int y = 9 * band; y < 9 * band + 6; ++y)
-        for (int x = third * 33; x < third * 33 + 33; ++x) black |= QColor(image.pixel(x, y)) == QColor(Qt::black);
-      EXPECT_EQ(black, band == third) << "band " << band << " word " << third;
-    }
-  }
-  // DEG, RAD, GRAD in this order: the highlighted word of the last band, the
-  // only one of four letters, is the widest.
-  int columns[3] = {};
-  for (int band = 0; band < 3; ++band) {
+    bool words[3] = {};
     for (int x = 0; x < image.width(); ++x) {
       bool black = false;
       for (int y = 9 * band; y < 9 * band + 6; ++y) black |= QColor(image.pixel(x, y)) == QColor(Qt::black);
       columns[band] += black ? 1 : 0;
+      if (x < 99) words[x / 33] |= black;
     }
+    for (int word = 0; word < 3; ++word) EXPECT_EQ(words[word], band == word) << "band " << band << " word " << word;
   }
+  // DEG, RAD, GRAD in this order: the highlighted word of the last band, the
+  // only one of four letters, is the widest.
   EXPECT_GT(columns[2], columns[1]);
   EXPECT_GT(columns[2], columns[0]);
 }
@@ -220,12 +212,10 @@ TEST(Banner, ToggleSpotCarriesADetail) {
 }
 
 TEST(Glyphs, AreAllDifferent) {
-  for (int a = 0; a <= static_cast<int>(Glyph::End); ++a) {
-    for (int b = 0; b < a; ++b) {
+  for (int a = 0; a <= static_cast<int>(Glyph::End); ++a)
+    for (int b = 0; b < a; ++b)
       EXPECT_NE(Pixels(GlyphPixmap(static_cast<Glyph>(a), 1.0)), Pixels(GlyphPixmap(static_cast<Glyph>(b), 1.0)))
           << a << " " << b;
-    }
-  }
 }
 
 TEST(Icon, TitleBarAndTaskSwitcherSizes) {
@@ -235,14 +225,13 @@ TEST(Icon, TitleBarAndTaskSwitcherSizes) {
 
 // What the program unpacks is, bit for bit, what the drawing code draws now.
 TEST(Baked, SameAsDrawn) {
-  auto same = [](const char* name, qreal dpr) {
+  const auto same = [](const char* name, qreal dpr) {
     EXPECT_TRUE(Picture(name, dpr).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
                 DrawnPicture(name, dpr))
         << name << " at " << dpr;
   };
-  for (const char* name : kBakedNames) {
+  for (const char* name : kBakedNames)
     for (int dpr : kBakedRatios) same(name, dpr);
-  }
   for (double scale : kGlyphScales) same("glyphs", scale);
   const QIcon icon = ApplicationIcon();
   for (int s : kIconSizes) EXPECT_TRUE(Pixels(icon.pixmap(s)) == Pixels(WindowIconPixmap(s, 1.0))) << s;
