@@ -6,7 +6,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # What building and starting the program needs.
 RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation)
 # What the tests and checks need besides.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang clang-format clang-tidy
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang clang-format clang-tidy python3 ccache
   dbus at-spi2-core python3-pyatspi xdotool)
 
 install_missing() {

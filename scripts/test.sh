@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Umrido with every test (installing what is missing) and runs them all:
 #   1. the unit and window tests (window tests on Qt's offscreen platform);
-#   2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. each fuzz target for a bounded time (UMRIDO_FUZZ_SECONDS, default 30);
-#   4. the static checks: clang-format and clang-tidy.
+#   2. a fixed sample of the mutation check (scripts/mutation.sh --sample);
+#   3. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. each fuzz target for a bounded time (UMRIDO_FUZZ_SECONDS, default 30);
+#   5. the static checks: clang-format and clang-tidy.
 # `--quick` runs step 1 only.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
@@ -22,6 +23,9 @@ echo "== Tests"
 build build -DUMRIDO_WERROR=ON -DBUILD_TESTING=ON -DUMRIDO_BUILD_BENCH=ON
 ctest --test-dir build --output-on-failure --parallel "$(nproc)" --timeout 300
 ((quick)) && exit 0
+
+echo "== Mutation check, sample (the whole list: bash scripts/mutation.sh)"
+bash scripts/mutation.sh --sample --build-dir build --skip-baseline
 
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 build build-asan -DUMRIDO_SANITIZE=ON -DUMRIDO_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug

@@ -11,14 +11,16 @@
 
 namespace umrido::testing {
 
-// A clipboard that holds one text, or cannot be read at all (nullopt).
+// A clipboard that holds one text, or cannot be read at all (nullopt), or
+// refuses writes.
 class FakeClipboard : public Clipboard {
  public:
   std::optional<std::string> content = std::string();
+  bool writable = true;
   std::optional<std::string> ReadText() override { return content; }
   bool WriteText(std::string_view text) override {
-    content = std::string(text);
-    return true;
+    if (writable) content = std::string(text);
+    return writable;
   }
 };
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -92,6 +93,21 @@ class CalculatorWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), Display());
   }
 
+  // No two keys show the same face (a key showing another's would).
+  void everyKeyShowsAFaceOfItsOwn() {
+    QHash<QByteArray, const char*> seen;
+    for (const auto& info : umrido::CalcKeys()) {
+      if (info.row < 0) continue;
+      const QImage face = Find(form_.get(), info.name)->grab().toImage();
+      const QByteArray bits(reinterpret_cast<const char*>(face.constBits()), face.sizeInBytes());
+      QVERIFY2(!seen.contains(bits), qPrintable(QStringLiteral("%1 looks like %2").arg(info.name, seen.value(bits))));
+      seen.insert(bits, info.name);
+    }
+    QCOMPARE(Find(form_.get(), "SpeedButtonZiffer7")->accessibleName(), QStringLiteral("7"));
+    QCOMPARE(Find(form_.get(), "SpeedButtonInsertCalc")->geometry(), QRect(4, 4, 24, 24));
+    QCOMPARE(Find(form_.get(), "SpeedButtonCopyCalc")->geometry(), QRect(182, 4, 24, 24));
+  }
+
   void failureTextFollowsTheLanguage() {
     form_->SpeedButtonEClick();
     Press(QStringLiteral("5 / ="));
@@ -141,10 +157,24 @@ class CalculatorWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), Display());
     QCOMPARE(Display()->selectedText(), QStringLiteral("123"));
     editN->setFocus(Qt::MouseFocusReason);
-    QTest::mouseClick(Display(), Qt::LeftButton, {}, QPoint(2, 10));
+    // The middle button moves no caret, so the engine's own rule shows.
+    QTest::mouseClick(Display(), Qt::MiddleButton, {}, QPoint(2, 10));
     QCOMPARE(Display()->selectedText(), QString());
     QCOMPARE(form_->Calc().Display().SelLength(), 0);
     QCOMPARE(form_->Calc().Display().SelStart(), Display()->cursorPosition());
+  }
+
+  // A held key repeats its press, and its release is undone only once, at
+  // the last release.
+  void aHeldKeyIsUndoneAtTheLastRelease() {
+    Press(QStringLiteral("5"));
+    QTest::mouseClick(Display(), Qt::LeftButton, {}, QPoint(2, 10));  // caret before the 5
+    QTest::keyPress(Display(), Qt::Key_E, Qt::NoModifier);
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_E, Qt::NoModifier, QStringLiteral("e"), /*autorep=*/true);
+    QApplication::sendEvent(Display(), &repeat);
+    QCOMPARE(Display()->text(), QStringLiteral("E5"));
+    QTest::keyRelease(Display(), Qt::Key_E, Qt::NoModifier);
+    QCOMPARE(Display()->text(), QStringLiteral("5"));
   }
 
   void clipboardKeys_data() {

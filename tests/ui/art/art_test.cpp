@@ -117,15 +117,6 @@ TEST(KnobColumn, CellPixelsRepeatEvery18Rows) {
   }
 }
 
-TEST(KnobColumn, DoubleRatioIsTheSamePixelsInTwoByTwoBlocks) {
-  const QImage one = Pixels(KnobColumn(TestPalette(), 1.0));
-  const QImage two = Pixels(KnobColumn(TestPalette(), 2.0));
-  for (int y = 0; y < 380; ++y)
-    for (int x = 0; x < 16; ++x)
-      for (int d = 0; d < 4; ++d)
-        ASSERT_EQ(two.pixel(2 * x + d % 2, 2 * y + d / 2), one.pixel(x, y)) << "logical pixel " << x << "," << y;
-}
-
 // -------------------------------------------------------- indicators
 
 struct IndicatorCase {
@@ -213,6 +204,15 @@ TEST(Banner, ToggleSpotCarriesADetail) {
   const QPoint spot = kBannerToggleSpot;
   EXPECT_NE(image.pixel(spot), image.pixel(spot + QPoint(-5, 0)));
   EXPECT_NE(image.pixel(spot), image.pixel(spot + QPoint(5, 0)));
+}
+
+TEST(Glyphs, AreAllDifferent) {
+  for (int a = 0; a <= static_cast<int>(Glyph::End); ++a) {
+    for (int b = 0; b < a; ++b) {
+      EXPECT_NE(Pixels(GlyphPixmap(static_cast<Glyph>(a), 1.0)), Pixels(GlyphPixmap(static_cast<Glyph>(b), 1.0)))
+          << a << " " << b;
+    }
+  }
 }
 
 TEST(Icon, OffersAllSizes) {
