@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{30, "°C", "°F", "100", "212"}, ConversionCase{30, "°F", "°C", "32", "0"},
         ConversionCase{30, "K", "°C", "273,15", "0"}, ConversionCase{30, "°Rank", "°F", "491,67", "32"},
         ConversionCase{30, "°Rank", "K", "9", "5"}, ConversionCase{30, "°C", "K", "0", "273,15"},
-        ConversionCase{30, "°R", "°C", "0", "0"}, ConversionCase{30, "°F", "°C", "32,0001", "5,5555556E-5"},
+        ConversionCase{30, "°R", "°C", "0", "0"}, ConversionCase{30, "°C", "K", "-273,15", "0"},
+        ConversionCase{30, "°F", "K", "-459,67", "0"}, ConversionCase{30, "°F", "°C", "32,0001", "5,5555556E-5"},
         // Tiny temperatures are no offset noise: the same unit shows the input, and
         // between units 7,47E-13 (the extended arithmetic worked out exactly) shows.
         ConversionCase{30, "°C", "°C", "5E-13", "5E-13"}, ConversionCase{30, "°R", "°R", "-0,0000000000004", "-4E-13"},
