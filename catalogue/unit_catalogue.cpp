@@ -869,7 +869,7 @@ constexpr CategoryEntry kCategories[kCategoryCount] = {
     {9, "Beschleunigung", "Acceleration, linear", 4, 1, 11, 206, kUnits9},
     {10, "Volumenstrom", "Volumetric Flow Rate", 40, 47, 15, 278, kUnits10},
     {11, "Volumenstromdichte", "Volumetric Flux", 41, 48, 13, 242, kUnits11},
-    {12, "Masse", "Mass", 23, 18, 21, 386, kUnits12},
+    {12, "Masse", "Mas", 23, 18, 21, 386, kUnits12},
     {13, "Dichte", "Density", 5, 4, 21, 386, kUnits13},
     {14, "Volumen, spezif.", "Volume, specific", 39, 46, 10, 188, kUnits14},
     {15, "Massenstrom", "Mass Flow Rate", 26, 21, 15, 278, kUnits15},

@@ -26,9 +26,16 @@ std::vector<Place> WithSymbol(std::string_view symbol) {
 
 TEST(UnitSearch, FoldsCaseDiacriticsAndPunctuation) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"Länge 09", "lange 09"},  {"ÄQUIVALENT", "aquivalent"}, {"Å", "a"},  {"Réaumur", "reaumur"},
-      {"µm", "um"},        {"m²  /  s³", "m2 s3"},       {"°C", "c"}, {"lbf./in²=psi", "lbf in2 psi"},
-      {"Grüße", "grusse"}, {"\xd0\xb5\xff\xc3", ""},  // Cyrillic e, then broken bytes
+      {"Länge 09", "lange 09"},
+      {"ÄQUIVALENT", "aquivalent"},
+      {"Å", "a"},
+      {"Réaumur", "reaumur"},
+      {"µm", "um"},
+      {"m²  /  s³", "m2 s3"},
+      {"°C", "c"},
+      {"lbf./in²=psi", "lbf in2 psi"},
+      {"Grüße", "grusse"},
+      {"\xd0\xb5\xff\xc3", ""},  // Cyrillic e, then broken bytes
       {"  -.- ", ""},
   };
   for (const auto& [text, folded] : cases) EXPECT_EQ(FoldForSearch(text), folded) << text;
