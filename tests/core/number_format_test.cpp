@@ -28,29 +28,28 @@ TEST_P(ParseComma, ReadsTheNumberSyntax) {
 
 INSTANTIATE_TEST_SUITE_P(
     Syntax, ParseComma,
-    ::testing::Values(ParseCase{"0", true, 0.0L}, ParseCase{"1,5", true, 1.5L}, ParseCase{"  12  ", true, 12.0L},
-                      ParseCase{"-2,25", true, -2.25L}, ParseCase{",", true, 0.0L}, ParseCase{"-,", true, 0.0L},
-                      ParseCase{",5", true, 0.5L}, ParseCase{"5,", true, 5.0L}, ParseCase{"1E-", true, 1.0L},
-                      ParseCase{"1e5", true, 1e5L}, ParseCase{"2,5E-3", true, 2.5e-3L},
-                      ParseCase{"1E0000000000000000000003", true, 1000.0L},
-                      // The 500 rule: digits are taken while the exponent is below 500.
-                      ParseCase{"1E499", true, 1e499L}, ParseCase{"1E4999", false, 0}, ParseCase{"1E5000", false, 0},
-                      ParseCase{"1E-5000", false, 0}, ParseCase{"1E4933", false, 0},
-                      // Too small is no failure: the nearest representable value, here 0.
-                      ParseCase{"1E-4999", true, 0.0L},
-                      // Below the normal range: correctly rounded to a multiple of 2^-16445,
-                      // expected m = round(value * 2^16445) worked out in exact rationals
-                      // (half of 2^-16445 is 1,8225997659412373012...E-4951).
-                      ParseCase{"1,8225997659412373E-4951", true, 0.0L},
-                      ParseCase{"1,8225997659412374E-4951", true, 0x1p-16445L},
-                      ParseCase{"5,467799297823712E-4951", true, 0x2p-16445L},
-                      ParseCase{"-1E-4940", true, -0x663278e62p-16445L},
-                      ParseCase{"7,95364635E-4935", true, 0x4d84ba4b0fdb86p-16445L},
-                      ParseCase{"3,3621031431120935E-4932", true, 0x7fffffffffffffefp-16445L},
-                      ParseCase{"3,36210314311209350626E-4932", true, 0x1p-16382L}, ParseCase{"", false, 0}, ParseCase{"+", false, 0},
-                      ParseCase{"E5", false, 0}, ParseCase{"1.5", false, 0}, ParseCase{"1 2", false, 0},
-                      ParseCase{"\t1", false, 0}, ParseCase{"1E5x", false, 0}, ParseCase{"0x10", false, 0},
-                      ParseCase{"inf", false, 0}, ParseCase{"nan", false, 0}, ParseCase{"1EE5", false, 0}));
+    ::testing::Values(
+        ParseCase{"0", true, 0.0L}, ParseCase{"1,5", true, 1.5L}, ParseCase{"  12  ", true, 12.0L},
+        ParseCase{"-2,25", true, -2.25L}, ParseCase{",", true, 0.0L}, ParseCase{"-,", true, 0.0L},
+        ParseCase{",5", true, 0.5L}, ParseCase{"5,", true, 5.0L}, ParseCase{"1E-", true, 1.0L},
+        ParseCase{"1e5", true, 1e5L}, ParseCase{"2,5E-3", true, 2.5e-3L},
+        ParseCase{"1E0000000000000000000003", true, 1000.0L},
+        // The 500 rule: digits are taken while the exponent is below 500.
+        ParseCase{"1E499", true, 1e499L}, ParseCase{"1E4999", false, 0}, ParseCase{"1E5000", false, 0},
+        ParseCase{"1E-5000", false, 0}, ParseCase{"1E4933", false, 0},
+        // Too small is no failure: the nearest representable value, here 0.
+        ParseCase{"1E-4999", true, 0.0L},
+        // Below the normal range: correctly rounded to a multiple of 2^-16445,
+        // expected m = round(value * 2^16445) worked out in exact rationals
+        // (half of 2^-16445 is 1,8225997659412373012...E-4951).
+        ParseCase{"1,8225997659412373E-4951", true, 0.0L}, ParseCase{"1,8225997659412374E-4951", true, 0x1p-16445L},
+        ParseCase{"5,467799297823712E-4951", true, 0x2p-16445L}, ParseCase{"-1E-4940", true, -0x663278e62p-16445L},
+        ParseCase{"7,95364635E-4935", true, 0x4d84ba4b0fdb86p-16445L},
+        ParseCase{"3,3621031431120935E-4932", true, 0x7fffffffffffffefp-16445L},
+        ParseCase{"3,36210314311209350626E-4932", true, 0x1p-16382L}, ParseCase{"", false, 0}, ParseCase{"+", false, 0},
+        ParseCase{"E5", false, 0}, ParseCase{"1.5", false, 0}, ParseCase{"1 2", false, 0}, ParseCase{"\t1", false, 0},
+        ParseCase{"1E5x", false, 0}, ParseCase{"0x10", false, 0}, ParseCase{"inf", false, 0},
+        ParseCase{"nan", false, 0}, ParseCase{"1EE5", false, 0}));
 
 TEST(ParseNumber, UsesTheSeparatorItIsGiven) {
   EXPECT_EQ(ParseNumber("1.5", '.').value_or(0), 1.5L);
