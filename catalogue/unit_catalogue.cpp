@@ -159,7 +159,7 @@ constexpr UnitEntry kUnits8[] = {
     {"km/h", "km/h", "Kilometer pro Stunde", "Kilometer per hour", 3.6, 0.0},
     {"mile/s", "mile/s", "Statute mile per second", "Statute mile per second", 0.0006213711922373339, 0.0},
     {"mile/min", "mile/min", "Statute mile per minute", "Statute mile per minute", 0.03728227153424004, 0.0},
-    {"mile/h", "mile/h", "Statute mile per hour (mph)", "Statute mile per hour (mph)", 2.2369362920545025, 0.0},
+    {"mile/h", "mile/h", "Statute mile per hour (mph)", "Statute mile per hour (mph)", 2.2369362920544025, 0.0},
     {"ft/s", "ft/s", "Foot per second", "Foot per second", 3.2808398950131235, 0.0},
     {"ft/min", "ft/min", "Foot per minute", "Foot per minute", 196.8503937007874, 0.0},
     {"ft/h", "ft/h", "Foot per hour", "Foot per hour", 11811.023622047243, 0.0},
