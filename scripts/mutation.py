@@ -123,7 +123,8 @@ class Backup:
 def run(cmd, timeout=None, quiet=True):
     try:
         r = subprocess.run(cmd, cwd=ROOT, timeout=timeout, stdout=subprocess.PIPE if quiet else None,
-                           stderr=subprocess.STDOUT if quiet else None, text=True)
+                           stderr=subprocess.STDOUT if quiet else None, text=True,
+                           errors="replace")
         return r.returncode, r.stdout or ""
     except subprocess.TimeoutExpired:
         return None, ""

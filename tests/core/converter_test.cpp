@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{30, "°C", "°F", "100", "212"}, ConversionCase{30, "°F", "°C", "32", "0"},
         ConversionCase{30, "K", "°C", "273,15", "0"}, ConversionCase{30, "°Rank", "°F", "491,67", "32"},
         ConversionCase{30, "°Rank", "K", "9", "5"}, ConversionCase{30, "°C", "K", "0", "273,15"},
-        ConversionCase{30, "°R", "°C", "0", "0"}, ConversionCase{30, "°F", "°C", "32,0001", "5,5555556E-5"},
+        ConversionCase{30, "°R", "°C", "0", "0"}, ConversionCase{30, "°C", "K", "-273,15", "0"},
+        ConversionCase{30, "°F", "K", "-459,67", "0"}, ConversionCase{30, "°F", "°C", "32,0001", "5,5555556E-5"},
         // Tiny temperatures are no offset noise: the same unit shows the input, and
         // between units 7,47E-13 (the extended arithmetic worked out exactly) shows.
         ConversionCase{30, "°C", "°C", "5E-13", "5E-13"}, ConversionCase{30, "°R", "°R", "-0,0000000000004", "-4E-13"},
@@ -81,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{31, "°F", "°C", "0", "0"},
         // Through parsing and formatting: "1E" reads as 1, "-0" shows as 0, overflow fails.
         ConversionCase{2, "m", "m", "1E", "1"}, ConversionCase{2, "m", "m", "-0", "0"},
-        ConversionCase{2, "m", "nm", "1E4925", "?!"},  // beyond the extended range
+        ConversionCase{2, "m", "nm", "1E4925", "?!"},       // beyond the extended range
+        ConversionCase{2, "nm", "nm", "1E4925", "1E4925"},  // the same unit: no product to overflow
         ConversionCase{0, "y", "Y", "1E-4880", "1E-4928"},
         ConversionCase{0, "-", "y", "7,95364635E-4935", "7,9536463E-4911"}));
 
@@ -278,7 +280,10 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"LongFixed", " +0,000123456789012345 ", "1,23456789012E-4", "0,00012345679"},
                       PasteCase{"LongTiny", "3,6451995318824746E-4951", "3,64519953E-4951", "0"},
                       PasteCase{"LongNoNumber", "1234567890123456x", "", "?!"},
-                      PasteCase{"SecondLine", "7\nabc", "7", "7"}));
+                      PasteCase{"LongZero", "-0,000000000000000000", "0", "0"},
+                      PasteCase{"LongShortest", "0,00100000000000000001", "1E-3", "0,001"},
+                      PasteCase{"SixteenKept", "0,10000000000000", "0,10000000000000", "0,1"},
+                      PasteCase{"SecondLine", "7\n12345678901234567", "7", "7"}));
 
 TEST(Converter, RejectedPasteRestoresTheTextBeforeTheLastKeystroke) {
   Converter c(false, true, 2);
@@ -296,6 +301,12 @@ TEST(Converter, RejectedPasteRestoresTheTextBeforeTheLastKeystroke) {
   c.EditVPaste(cb);  // 45E-- does not read: back to "4", the text before the 5
   EXPECT_EQ(c.EditV().Text(), "4");
   EXPECT_EQ(c.EditV().SelStart(), 1);
+  cb.content = "12345678901234567890";  // rounded to the 15 characters left
+  c.EditVPaste(cb);
+  EXPECT_EQ(c.EditV().Text(), "41,2345678901E19");
+  cb.content = "1234567890123456x";  // long and no number: undone as well
+  c.EditVPaste(cb);
+  EXPECT_EQ(c.EditV().Text(), "4");
 }
 
 TEST(Converter, CopyButtonCopiesTheWholeResultVerbatim) {

@@ -47,6 +47,9 @@ bool WasHeard(QAccessible::Event type, const QString& source) {
 }
 
 // Keys pressed in `field`, then what the window shows.
+constexpr QKeyCombination kTargetDown = Qt::ALT | Qt::SHIFT | Qt::Key_Down;
+constexpr QKeyCombination kTargetUp = Qt::ALT | Qt::SHIFT | Qt::Key_Up;
+constexpr const char* kBanner = "PanelReklame";
 const struct KeyCase {
   const char* tag;
   const char* field;
@@ -56,37 +59,26 @@ const struct KeyCase {
   const char* front;
   const char* editN;
 } kKeyCases[] = {
-    {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, "PanelReklame", "1"},
-    {"Ctrl+PgUp from EditCalc", "EditCalc", {Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, "PanelReklame", "1"},
-    {"Ctrl+Up", "EditV", {Qt::CTRL | Qt::Key_Up}, kLengthDe - 1, 0, 0, "PanelReklame", "1"},
-    {"Ctrl+PgDown", "EditV", {Qt::CTRL | Qt::Key_PageDown}, kLengthDe + 1, 0, 0, "PanelReklame", "1"},
-    {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, "PanelReklame", "0,1"},
-    {"Alt+Up stops at the first row", "EditV", {Qt::ALT | Qt::Key_Up}, kLengthDe, 0, 0, "PanelReklame", "1"},
-    {"Alt+Shift+Down from EditCalc",
-     "EditCalc",
-     {Qt::ALT | Qt::SHIFT | Qt::Key_Down},
-     kLengthDe,
-     0,
-     1,
-     "PanelReklame",
-     "10"},
-    {"Alt+Shift+Down stops at the last row", "EditV",
-     std::vector<QKeyCombination>(22, Qt::ALT | Qt::SHIFT | Qt::Key_Down), kLengthDe, 0, 20, "PanelReklame", nullptr},
-    {"Alt+Shift+Down then Up",
-     "EditN",
-     {Qt::ALT | Qt::SHIFT | Qt::Key_Down, Qt::ALT | Qt::SHIFT | Qt::Key_Up},
-     kLengthDe,
-     0,
-     0,
-     "PanelReklame",
-     "1"},
-    {"F1 information", "EditN", {Qt::Key_F1}, kLengthDe, 0, 0, "PanelInfo", "1"},
-    {"F2 calculator", "EditV", {Qt::Key_F2}, kLengthDe, 0, 0, "PanelRechner", "1"},
-    {"F2 then F4 banner", "EditV", {Qt::Key_F2, Qt::Key_F4}, kLengthDe, 0, 0, "PanelReklame", "1"},
-    {"F5 swap", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F5}, kLengthDe, 0, 1, "PanelReklame", "1"},
-    {"F6 paste", "EditN", {Qt::Key_F6}, kLengthDe, 0, 0, "PanelReklame", "7"},
-    {"F7 copy", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F7}, kLengthDe, 1, 0, "PanelReklame", "0,1"},
-    {"F8 language", "EditV", {Qt::Key_F8}, ListPositionOf(2, false), 0, 0, "PanelReklame", "1"},
+    {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
+    {"Ctrl+PgUp from EditCalc", "EditCalc", {Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, kBanner, "1"},
+    {"Ctrl+Up", "EditV", {Qt::CTRL | Qt::Key_Up}, kLengthDe - 1, 0, 0, kBanner, "1"},
+    {"Ctrl+PgDown", "EditV", {Qt::CTRL | Qt::Key_PageDown}, kLengthDe + 1, 0, 0, kBanner, "1"},
+    {"Ctrl+Down stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_Down), 50, 0,
+     0, kBanner, "1"},
+    {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},
+    {"Alt+Up stops at the first row", "EditV", {Qt::ALT | Qt::Key_Up}, kLengthDe, 0, 0, kBanner, "1"},
+    {"Alt+Shift+Down from EditCalc", "EditCalc", {kTargetDown}, kLengthDe, 0, 1, kBanner, "10"},
+    {"Alt+Shift+Down to the last row", "EditV", std::vector<QKeyCombination>(22, kTargetDown), kLengthDe, 0, 20,
+     kBanner, nullptr},
+    {"Alt+Shift+Down then Up", "EditN", {kTargetDown, kTargetUp}, kLengthDe, 0, 0, kBanner, "1"},
+    {"F1 twice: information", "EditN", {Qt::Key_F1, Qt::Key_F1}, kLengthDe, 0, 0, "PanelInfo", "1"},
+    {"F2 twice: calculator", "EditV", {Qt::Key_F2, Qt::Key_F2}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F2 then F4 banner", "EditV", {Qt::Key_F2, Qt::Key_F4}, kLengthDe, 0, 0, kBanner, "1"},
+    {"F2 F4 F2 calculator", "EditV", {Qt::Key_F2, Qt::Key_F4, Qt::Key_F2}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F5 swap", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F5}, kLengthDe, 0, 1, kBanner, "1"},
+    {"F6 paste", "EditN", {Qt::Key_F6}, kLengthDe, 0, 0, kBanner, "7"},
+    {"F7 copy", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F7}, kLengthDe, 1, 0, kBanner, "0,1"},
+    {"F8 language", "EditV", {Qt::Key_F8}, ListPositionOf(2, false), 0, 0, kBanner, "1"},
 };
 
 }  // namespace
@@ -200,6 +192,17 @@ class KeyboardTest : public QObject {
     QTest::keyClick(finder->Query(), Qt::Key_Return);
     QCOMPARE(State().CurrentCategory, 23);
     QCOMPARE(Find<QLabel>(form_.get(), "LabelV")->text(), QString::fromUtf8("lbf./in²=psi"));
+    // In English the lines and the field's name are English.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QTest::keyClicks(finder->Query(), QStringLiteral("nauticel"));
+    QCOMPARE(finder->Query()->accessibleName(), QStringLiteral("Find unit"));
+    QCOMPARE(finder->Results()->item(0)->text(), QString::fromUtf8("n mile – International nauticel mile – Length"));
+  }
+
+  void aHeldShortcutRepeats() {
+    qt_sendShortcutOverrideEvent(Field("EditV"), 0, Qt::Key_Down, Qt::AltModifier, QString(), /*autorep=*/true);
+    QCOMPARE(State().RowV, 1);
   }
 
   void selectorsSpeakAsGroupsOfUnits() {
@@ -218,10 +221,12 @@ class KeyboardTest : public QObject {
     QVERIFY(!from->child(0)->state().checked && km->state().checked);
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Meter (m)")));
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Kilometer (km)")));
+    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
     // An entry's press action picks like a press and release on its row.
     to->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(Find<QLabel>(form_.get(), "LabelN")->text(), QStringLiteral("mile"));
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
+    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
     QTest::keyClick(Field("EditV"), Qt::Key_F8);
     QCOMPARE(from->text(QAccessible::Name), QStringLiteral("From"));
     QCOMPARE(to->text(QAccessible::Name), QStringLiteral("To"));

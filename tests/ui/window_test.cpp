@@ -2,7 +2,9 @@
 // right-hand panels, the language switch, the status line and the hidden
 // banner toggle.
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -284,7 +286,8 @@ class WindowTest : public QObject {
   }
 
   // This test runs with the point separator: both the comma key in EditV and
-  // the pad's separator key write the point.
+  // the pad's separator key write the point, and a long calculator result
+  // reaches EditV rounded with the point.
   void pointSeparatorFromTheRegionalSettings() {
     auto form = umrido::test::StartWindow();
     auto* editV = Find<QLineEdit>(form.get(), "EditV");
@@ -295,6 +298,11 @@ class WindowTest : public QObject {
     Click(form.get(), "SpeedButtonRechner");
     for (const char* key : {"SpeedButtonZiffer1", "SpeedButtonKomma", "SpeedButtonZiffer5"}) Click(form.get(), key);
     QCOMPARE(Find<QLineEdit>(form.get(), "EditCalc")->text(), QStringLiteral("1.5"));
+    Click(form.get(), "SpeedButtonCE");
+    QTest::keyClicks(Find<QLineEdit>(form.get(), "EditCalc"), QStringLiteral("3E50"));
+    for (const char* key : {"SpeedButtonX_1", "SpeedButtonCopyCalc", "SpeedButtonInsertV"}) Click(form.get(), key);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3.33333333333333E-51"));
+    QCOMPARE(editV->text(), QStringLiteral("3.3333333333E-51"));
   }
 
   void bannerToggle_data() { umrido::test::AddIndexRows(kBannerCases); }
