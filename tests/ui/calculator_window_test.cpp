@@ -33,14 +33,10 @@ const struct {
 
 }  // namespace
 
-class CalculatorWindowTest : public QObject {
+class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  umrido::test::SettingsSandbox sandbox_;
-  umrido::test::ModalWatchdog watchdog_;
-  std::unique_ptr<umrido::ui::TFormUC> form_;
-
   QLineEdit* Display() const { return Find<QLineEdit>(form_.get(), "EditCalc"); }
 
   // Clicks the keys of a sequence like "5 + 3 =" on the pad (faces as in
@@ -61,14 +57,10 @@ class CalculatorWindowTest : public QObject {
 
  private slots:
   void init() {
-    sandbox_.Clear();
-    form_ = umrido::test::StartWindow();
+    StartFresh();
     form_->SpeedButtonRechnerClick();
   }
-  void cleanup() {
-    form_.reset();
-    QVERIFY2(!watchdog_.TakeUnexpected(), "an unexpected dialog opened");
-  }
+  void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
 
   // One sequence per group of keys: the window must route each to its handler.
   void padSequences_data() {

@@ -46,14 +46,10 @@ const struct {
 
 }  // namespace
 
-class ConverterWindowTest : public QObject {
+class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  umrido::test::SettingsSandbox sandbox_;
-  umrido::test::ModalWatchdog watchdog_;
-  std::unique_ptr<umrido::ui::TFormUC> form_;
-
   QLineEdit* EditV() const { return Find<QLineEdit>(form_.get(), "EditV"); }
   QLineEdit* EditN() const { return Find<QLineEdit>(form_.get(), "EditN"); }
   QString LabelV() const { return Find<QLabel>(form_.get(), "LabelV")->text(); }
@@ -73,14 +69,8 @@ class ConverterWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    sandbox_.Clear();
-    form_ = umrido::test::StartWindow();
-  }
-  void cleanup() {
-    form_.reset();
-    QVERIFY2(!watchdog_.TakeUnexpected(), "an unexpected dialog opened");
-  }
+  void init() { StartFresh(); }
+  void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
 
   void separatorFollowsTheRegionalSettings() {
     // The German run must really see a comma, or half the rows prove nothing.

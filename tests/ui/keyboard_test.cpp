@@ -83,14 +83,10 @@ const struct KeyCase {
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  umrido::test::SettingsSandbox sandbox_;
-  umrido::test::ModalWatchdog watchdog_;
-  std::unique_ptr<umrido::ui::TFormUC> form_;
-
   QLineEdit* Field(const char* name) const { return Find<QLineEdit>(form_.get(), name); }
   QListWidget* List() const { return Find<QListWidget>(form_.get(), "ListBoxUC"); }
   const umrido::ConversionState& State() const { return form_->Conversion().State(); }
@@ -115,14 +111,10 @@ class KeyboardTest : public QObject {
  private slots:
   void initTestCase() { QAccessible::installUpdateHandler(Listen); }
   void init() {
-    sandbox_.Clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
-    form_ = umrido::test::StartWindow();
+    StartFresh();
   }
-  void cleanup() {
-    form_.reset();
-    QVERIFY2(!watchdog_.TakeUnexpected(), "an unexpected dialog opened");
-  }
+  void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
 
   void noShortcutIsAFieldKey() {
     for (const char* name : {"EditV", "EditN", "EditCalc"}) {

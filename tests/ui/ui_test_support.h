@@ -63,6 +63,24 @@ class ModalWatchdog : public QObject {
 // Creates the window as at program start, shows and activates it.
 std::unique_ptr<ui::TFormUC> StartWindow();
 
+// What every window test holds: private settings, the dialog watchdog and
+// the window itself, started anew for each test.
+struct WindowFixture {
+  SettingsSandbox sandbox_;
+  ModalWatchdog watchdog_;
+  std::unique_ptr<ui::TFormUC> form_;
+
+  void StartFresh() {
+    sandbox_.Clear();
+    form_ = StartWindow();
+  }
+  // Closes the window; false if an unexpected dialog opened meanwhile.
+  bool CloseWindow() {
+    form_.reset();
+    return !watchdog_.TakeUnexpected();
+  }
+};
+
 // The platform's decimal separator as the window uses it.
 QChar Separator();
 // `text` with every "," replaced by the platform's separator.

@@ -65,12 +65,9 @@ const struct {
 
 }  // namespace
 
-class WindowTest : public QObject {
+// The window itself is made by each test, with the settings it needs.
+class WindowTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
-
- private:
-  umrido::test::SettingsSandbox sandbox_;
-  umrido::test::ModalWatchdog watchdog_;
 
  private slots:
   void init() { sandbox_.Clear(); }
