@@ -1,7 +1,7 @@
 // Build step: draws the pictures listed in baked.h with the drawing code of
-// this folder and writes them, PNG-compressed, as a C++ table into the file
-// named on the command line: the premultiplied pixels as drawn, compressed,
-// so that unpacking gives back exactly the same bits.
+// this folder and writes them as a C++ table into the file named on the
+// command line: the premultiplied pixels as drawn, compressed (but for those
+// baked.h keeps plain), so that unpacking gives back exactly the same bits.
 //   art_bake OUTPUT.cpp        (needs a Qt platform; offscreen is fine)
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -41,8 +41,12 @@ int main(int argc, char** argv) {
   QByteArray table = "extern const BakedPicture kBakedPictures[];\nconst BakedPicture kBakedPictures[] = {\n";
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const QImage image = umrido::art::DrawnPicture(entries[i].name.c_str(), entries[i].dpr);
-    const QByteArray packed = Packed(image);
-    out += "static const unsigned char kPicture" + QByteArray::number(qulonglong(i)) + "[] = {";
+    const bool pack = !umrido::art::StoredUnpacked(entries[i].name.c_str(), entries[i].dpr);
+    const QByteArray packed = pack ? Packed(image)
+                                   : QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                                static_cast<qsizetype>(image.sizeInBytes()));
+    // Aligned for an image that uses the pixels in place.
+    out += "alignas(16) static const unsigned char kPicture" + QByteArray::number(qulonglong(i)) + "[] = {";
     for (int b = 0; b < packed.size(); ++b) {
       if (b % 24 == 0) out += "\n";
       out += QByteArray::number(static_cast<unsigned char>(packed[b])) + ",";
@@ -51,7 +55,7 @@ int main(int argc, char** argv) {
     table += "    {\"" + QByteArray::fromStdString(entries[i].name) + "\", " +
              QByteArray::number(entries[i].dpr, 'g', 17) + ", " + QByteArray::number(image.width()) + ", " +
              QByteArray::number(image.height()) + ", kPicture" + QByteArray::number(qulonglong(i)) + ", " +
-             QByteArray::number(packed.size()) + "},\n";
+             QByteArray::number(packed.size()) + ", " + (pack ? "true" : "false") + "},\n";
   }
   out += "\n" + table + "};\nextern const int kBakedPictureCount;\nconst int kBakedPictureCount = " +
          QByteArray::number(qulonglong(entries.size())) + ";\n\n}  // namespace umrido::art\n";

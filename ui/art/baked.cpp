@@ -25,6 +25,12 @@ QImage Unpack(const char* name, qreal dpr) {
   for (int i = 0; i < kBakedPictureCount; ++i) {
     const BakedPicture& b = kBakedPictures[i];
     if (b.dpr != dpr || std::strcmp(b.name, name) != 0) continue;
+    if (!b.packed) {
+      if (static_cast<qsizetype>(b.size) != qsizetype(b.width) * b.height * 4) return {};
+      QImage image(b.data, b.width, b.height, b.width * 4, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(dpr);
+      return image;
+    }
     // Straight into the image (past qCompress's 4-byte length): no second
     // buffer of the picture's size at any moment.
     QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
@@ -48,6 +54,8 @@ QImage Prepared(const char* name, qreal dpr) {
 }  // namespace
 
 QPixmap Picture(const char* name, qreal dpr) { return detail::ToPixmap(Prepared(name, dpr)); }
+
+QImage Image(const char* name, qreal dpr) { return Prepared(name, dpr); }
 
 namespace {
 

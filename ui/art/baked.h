@@ -8,12 +8,15 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <cstring>
+
 #include "artwork.h"
 
 namespace umrido::art {
 
 // One picture as art_bake stores it: the premultiplied ARGB pixels of
-// `name` at `dpr`, `width` x `height` device pixels, compressed by qCompress.
+// `name` at `dpr`, `width` x `height` device pixels, compressed by qCompress
+// unless `packed` is false.
 struct BakedPicture {
   const char* name;
   double dpr;
@@ -21,7 +24,14 @@ struct BakedPicture {
   int height;
   const unsigned char* data;
   int size;
+  bool packed;
 };
+
+// The banner at ratio 1 is in front at most starts. Kept unpacked, it is
+// shown straight from the program's read-only data: unpacking it cost a
+// tenth of the work before the first frame, and its pixels would take as
+// much memory again.
+inline bool StoredUnpacked(const char* name, double dpr) { return dpr == 1 && std::strcmp(name, "banner") == 0; }
 
 // The key faces and the glyphs come as sheets, in rows of kSheetColumns.
 inline constexpr int kSheetColumns = 10;
@@ -46,6 +56,9 @@ inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
 // The picture `name` (one of kBakedNames) at `dpr`: unpacked when baked,
 // drawn otherwise.
 QPixmap Picture(const char* name, qreal dpr);
+// The same as an image, which for a picture stored unpacked shares the
+// program's data instead of copying it.
+QImage Image(const char* name, qreal dpr);
 // One key face or glyph, cut from its sheet.
 QPixmap KeyFaceOf(KeyFace face, qreal dpr);
 QPixmap GlyphOf(Glyph glyph, qreal dpr);
