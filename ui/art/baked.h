@@ -27,12 +27,6 @@ struct BakedPicture {
   bool packed;
 };
 
-// The banner at ratio 1 is in front at most starts. Kept unpacked, it is
-// shown straight from the program's read-only data: unpacking it cost a
-// tenth of the work before the first frame, and its pixels would take as
-// much memory again.
-inline bool StoredUnpacked(const char* name, double dpr) { return dpr == 1 && std::strcmp(name, "banner") == 0; }
-
 // The key faces and the glyphs come as sheets, in rows of kSheetColumns.
 inline constexpr int kSheetColumns = 10;
 inline constexpr int kGlyphCount = static_cast<int>(Glyph::End) + 1;
@@ -52,6 +46,16 @@ inline constexpr double kGlyphScales[] = {22.0 / 24, 44.0 / 24};
 // while the window is created; a 256 px size alone would be three quarters of
 // those pixels. Larger views take the desktop entry's scalable icon.
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
+
+// What the first frame shows at ratio 1 is kept unpacked, read straight from
+// the program's data: the banner (in front at most starts; unpacking it cost
+// a tenth of the work before the first frame, and its pixels would take as
+// much memory again), the window icon's sizes (handed to the window system
+// twice while the window is made) and the glyphs of the flat buttons.
+inline bool StoredUnpacked(const char* name, double dpr) {
+  if (std::strcmp(name, "glyphs") == 0) return dpr == kGlyphScales[0];
+  return dpr == 1 && (std::strcmp(name, "banner") == 0 || std::strncmp(name, "icon", 4) == 0);
+}
 
 // The picture `name` (one of kBakedNames) at `dpr`: unpacked when baked,
 // drawn otherwise.
