@@ -96,20 +96,6 @@ PictureLabel::PictureLabel(QWidget* parent, const char* name, const QRect& geome
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void PictureLabel::SetImage(const QImage& image) {
-  image_ = image;
-  update();
-}
-
-void PictureLabel::paintEvent(QPaintEvent* e) {
-  if (image_.isNull()) {
-    QLabel::paintEvent(e);
-    return;
-  }
-  QPainter p(this);
-  p.drawImage(QPoint(0, 0), image_);
-}
-
 void PictureLabel::mousePressEvent(QMouseEvent* e) {
   if (onPress) onPress(e->button(), PixelOf(e));
   e->accept();

@@ -2,7 +2,6 @@
 // frames, pictures that report mouse presses, flat glyph buttons.
 #pragma once
 
-#include <QImage>
 #include <QLabel>
 #include <QToolButton>
 #include <QWidget>
@@ -75,18 +74,10 @@ class PictureLabel : public QLabel {
   std::function<void(Qt::MouseButton, QPoint)> onPress;
   std::function<void(Qt::MouseButton, QPoint)> onRelease;
 
-  // Shows `image` at the top left as a pixmap would be, without the copy a
-  // pixmap makes of it.
-  void SetImage(const QImage& image);
-
  protected:
-  void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
-
- private:
-  QImage image_;
 };
 
 // A glyph rendered for the common pixel ratios, so buttons stay sharp on

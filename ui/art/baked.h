@@ -14,9 +14,16 @@
 
 namespace umrido::art {
 
+// How art_bake stores a picture's pixels.
+enum class Packing {
+  kZlib,   // compressed by qCompress
+  kRuns,   // runs of 32-bit words: a word (count << 1 | 1) then the pixel
+           // repeated count times, or (count << 1) then count pixels as they are
+  kPlain,  // as they are, used in place
+};
+
 // One picture as art_bake stores it: the premultiplied ARGB pixels of
-// `name` at `dpr`, `width` x `height` device pixels, compressed by qCompress
-// unless `packed` is false.
+// `name` at `dpr`, `width` x `height` device pixels, packed by `packing`.
 struct BakedPicture {
   const char* name;
   double dpr;
@@ -24,7 +31,7 @@ struct BakedPicture {
   int height;
   const unsigned char* data;
   int size;
-  bool packed;
+  Packing packing;
 };
 
 // The key faces and the glyphs come as sheets, in rows of kSheetColumns.
@@ -47,22 +54,23 @@ inline constexpr double kGlyphScales[] = {22.0 / 24, 44.0 / 24};
 // those pixels. Larger views take the desktop entry's scalable icon.
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
 
-// What the first frame shows at ratio 1 is kept unpacked, read straight from
-// the program's data: the banner (in front at most starts; unpacking it cost
-// a tenth of the work before the first frame, and its pixels would take as
-// much memory again), the window icon's sizes (handed to the window system
-// twice while the window is made) and the glyphs of the flat buttons.
-inline bool StoredUnpacked(const char* name, double dpr) {
-  if (std::strcmp(name, "glyphs") == 0) return dpr == kGlyphScales[0];
-  return dpr == 1 && (std::strcmp(name, "banner") == 0 || std::strncmp(name, "icon", 4) == 0);
+// What a start with the banner in front shows at ratio 1 is packed for
+// speed rather than size. The icon's sizes (handed to the window system
+// twice while the window is made) and the glyphs of the flat buttons are kept
+// plain, read in place. The banner is kept in runs: unpacking those costs a
+// tenth of what zlib's would (which was a tenth of the work before the first
+// frame), and unlike plain pixels they do not weigh on the memory of starts
+// with the calculator in front, which never show it.
+inline Packing PackingOf(const char* name, double dpr) {
+  if (std::strcmp(name, "glyphs") == 0) return dpr == kGlyphScales[0] ? Packing::kPlain : Packing::kZlib;
+  if (dpr != 1) return Packing::kZlib;
+  if (std::strcmp(name, "banner") == 0) return Packing::kRuns;
+  return std::strncmp(name, "icon", 4) == 0 ? Packing::kPlain : Packing::kZlib;
 }
 
 // The picture `name` (one of kBakedNames) at `dpr`: unpacked when baked,
 // drawn otherwise.
 QPixmap Picture(const char* name, qreal dpr);
-// The same as an image, which for a picture stored unpacked shares the
-// program's data instead of copying it.
-QImage Image(const char* name, qreal dpr);
 // One key face or glyph, cut from its sheet.
 QPixmap KeyFaceOf(KeyFace face, qreal dpr);
 QPixmap GlyphOf(Glyph glyph, qreal dpr);
