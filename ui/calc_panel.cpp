@@ -159,11 +159,7 @@ void PadKey::paintEvent(QPaintEvent*) {
 }
 
 CalcPanel::CalcPanel(QWidget* parent) : Panel(parent, "PanelRechner", kGeometry) {
-  auto* insert = MakeGlyphButton(this, "SpeedButtonInsertCalc", kInsertCalc, QIcon(), false);
   labelCalc_ = MakeLabel(this, "LabelCalc", kLabelCalc);
-  auto* copy = MakeGlyphButton(this, "SpeedButtonCopyCalc", kCopyCalc, QIcon(), false);
-  buttons_[static_cast<std::size_t>(CalcKey::SpeedButtonInsertCalc)] = insert;
-  buttons_[static_cast<std::size_t>(CalcKey::SpeedButtonCopyCalc)] = copy;
 
   editCalc_ = new FieldEdit(this);
   editCalc_->setObjectName(QStringLiteral("EditCalc"));
@@ -177,6 +173,18 @@ CalcPanel::CalcPanel(QWidget* parent) : Panel(parent, "PanelRechner", kGeometry)
   pal.setColor(QPalette::Base, Qt::white);
   pal.setColor(QPalette::Text, Qt::black);
   editCalc_->setPalette(pal);
+}
+
+void CalcPanel::BuildPad() {
+  if (HasPad()) return;
+  // The clipboard keys take their places beside the heading and the display
+  // in the order of children, which screen readers follow.
+  auto* insert = MakeGlyphButton(this, "SpeedButtonInsertCalc", kInsertCalc, QIcon(), false);
+  insert->stackUnder(labelCalc_);
+  auto* copy = MakeGlyphButton(this, "SpeedButtonCopyCalc", kCopyCalc, QIcon(), false);
+  copy->stackUnder(editCalc_);
+  buttons_[static_cast<std::size_t>(CalcKey::SpeedButtonInsertCalc)] = insert;
+  buttons_[static_cast<std::size_t>(CalcKey::SpeedButtonCopyCalc)] = copy;
 
   strip_ = new QWidget(this);
   strip_->setObjectName(QStringLiteral("PanelRechnerDRG"));
@@ -208,20 +216,30 @@ CalcPanel::CalcPanel(QWidget* parent) : Panel(parent, "PanelRechner", kGeometry)
       if (onKey) onKey(key);
     });
   }
+  // Shown at once if the panel already is (built while in front).
+  if (isVisible()) {
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!w->isHidden() || w->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
+      w->show();
+    }
+  }
 }
 
 void CalcPanel::SetClipboardGlyphs(const QIcon& paste, const QIcon& copy) {
+  if (!HasPad()) return;
   Button(CalcKey::SpeedButtonInsertCalc)->setIcon(paste);
   Button(CalcKey::SpeedButtonCopyCalc)->setIcon(copy);
 }
 
 void CalcPanel::DrawIndicators(qreal dpr) {
+  if (!HasPad()) return;
   imageShift_->setPixmap(art::Picture("shift", dpr));
   imageHyp_->setPixmap(art::Picture("hyp", dpr));
   imageDRG_->setPixmap(art::Picture("drg", dpr));
 }
 
 void CalcPanel::ShowModes(const CalcState& state) {
+  if (!HasPad()) return;
   imageShift_->move(kImageShiftLeft, ImageShiftTop(state.ShiftOn));
   imageHyp_->move(kImageHypLeft, ImageHypTop(state.HypOn));
   imageDRG_->move(kImageDRGLeft, ImageDRGTop(state.AngleMode));

@@ -39,7 +39,14 @@ class CalcPanel : public Panel {
  public:
   static constexpr QRect kGeometry{407, 55, 210, 347};
 
+  // Makes the heading and the display only: the display is in the keyboard
+  // order from the start, the rest waits for BuildPad.
   explicit CalcPanel(QWidget* parent);
+
+  // Makes the keys and the indicator strip, which a user meets only with the
+  // panel in front (most starts never bring it there). Once only.
+  void BuildPad();
+  bool HasPad() const { return strip_ != nullptr; }
 
   // Any key of the panel was clicked, the clipboard keys included.
   std::function<void(CalcKey)> onKey;
@@ -47,6 +54,7 @@ class CalcPanel : public Panel {
   FieldEdit* Display() const { return editCalc_; }
   QLabel* Heading() const { return labelCalc_; }
   QWidget* IndicatorStrip() const { return strip_; }
+  // Null until the pad is built.
   QAbstractButton* Button(CalcKey key) const { return buttons_[static_cast<std::size_t>(key)]; }
 
   // Gives the clipboard keys their pictures (those of the header's keys).
@@ -61,10 +69,10 @@ class CalcPanel : public Panel {
  private:
   FieldEdit* editCalc_;
   QLabel* labelCalc_;
-  QWidget* strip_;
-  QLabel* imageShift_;
-  QLabel* imageHyp_;
-  QLabel* imageDRG_;
+  QWidget* strip_ = nullptr;
+  QLabel* imageShift_ = nullptr;
+  QLabel* imageHyp_ = nullptr;
+  QLabel* imageDRG_ = nullptr;
   std::array<QAbstractButton*, kCalcKeyCount> buttons_{};
 };
 

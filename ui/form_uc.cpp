@@ -261,9 +261,7 @@ void TFormUC::AlleTexteSchreiben() {
   setWindowTitle(kWindowTitle.Get(languageFlag_));
   panelRechner_->Heading()->setText(kLabelCalc.Get(languageFlag_));
   panelRechner_->Display()->setAccessibleName(kLabelCalc.Get(languageFlag_));
-  for (const HintRow& row : ControlHints()) {
-    if (auto* w = findChild<QWidget*>(QLatin1String(row.control))) SetHint(w, row.hint.Get(languageFlag_));
-  }
+  WriteHints(*this);
   SetHint(panelUnit_->Selector(Side::N), HintOf(panelUnit_->Selector(Side::V)));
 
   for (int p = 0; p < kCategoryCount; ++p) {
@@ -323,10 +321,17 @@ void TFormUC::SpeedButtonInfoClick() {
   }
 }
 
+void TFormUC::WriteHints(const QWidget& root) {
+  for (const HintRow& row : ControlHints()) {
+    if (auto* w = root.findChild<QWidget*>(QLatin1String(row.control))) SetHint(w, row.hint.Get(languageFlag_));
+  }
+}
+
 void TFormUC::RaisePanel(QWidget* panel) {
-  // The banner and the information texts are made only once they first come
-  // to the front: a user may never look at them.
+  // The banner, the calculator's keys and the information texts are made
+  // only once they first come to the front: a user may never look at them.
   if (panel == panelReklame_) EnsureBanner();
+  if (panel == panelRechner_) EnsureCalculatorPad();
   if (panel == panelInfo_ && memoInfo1_ == nullptr) {
     BuildInfoTexts();
     ShowInfoText();
@@ -338,6 +343,19 @@ void TFormUC::EnsureBanner() {
   if (bannerDpr_ == dpr_) return;
   bannerDpr_ = dpr_;
   imageReklame_->setPixmap(art::Picture("banner", dpr_));
+}
+
+void TFormUC::EnsureCalculatorPad() {
+  if (panelRechner_->HasPad()) return;
+  panelRechner_->BuildPad();
+  panelRechner_->SetClipboardGlyphs(speedButtonInsertV_->icon(), speedButtonCopyN_->icon());
+  panelRechner_->DrawIndicators(dpr_);
+  // Before the engines exist (a start with the calculator in front) the
+  // start-up writes the hints and modes of every control itself.
+  if (!calculator_) return;
+  WriteHints(*panelRechner_);
+  MirrorCalculator();
+  hintHandler_->Refresh();
 }
 
 void TFormUC::ShowInfoText() {

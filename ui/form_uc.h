@@ -143,6 +143,10 @@ class TFormUC : public QWidget {
   void ShowInfoText();
   // Draws the banner for the current pixel ratio unless it already is.
   void EnsureBanner();
+  // Builds the calculator's keys on their first way to the front.
+  void EnsureCalculatorPad();
+  // The hints of `root`'s controls in the current language.
+  void WriteHints(const QWidget& root);
 
   std::unique_ptr<Converter> converter_;
   std::unique_ptr<Calculator> calculator_;

@@ -58,7 +58,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
  private slots:
   void init() {
     StartFresh();
-    form_->SpeedButtonRechnerClick();
+    form_->BringCalculatorToFront();
   }
   void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
 

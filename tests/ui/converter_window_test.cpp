@@ -250,6 +250,7 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(QGuiApplication::clipboard()->text(), WithSeparator(QStringLiteral("3,106856")));
     QCOMPARE(QApplication::focusWidget(), EditN());
     QCOMPARE(EditN()->selectedText(), EditN()->text());
+    form_->BringCalculatorToFront();
     umrido::test::Click(form_.get(), "SpeedButtonInsertCalc");
     auto* display = Find<QLineEdit>(form_.get(), "EditCalc");
     QCOMPARE(display->text(), WithSeparator(QStringLiteral("3,106856")));

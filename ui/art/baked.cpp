@@ -4,6 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <map>
@@ -20,11 +21,53 @@ extern const int kBakedPictureCount;
 
 namespace {
 
+// Fills `image` (rows without padding) from the runs in `data`; false if
+// they do not fill it exactly.
+bool UnpackRuns(const unsigned char* data, int size, QImage& image) {
+  if (image.bytesPerLine() != qsizetype(image.width()) * 4 || size % 4 != 0) return false;
+  auto* out = reinterpret_cast<quint32*>(image.bits());
+  const qsizetype total = qsizetype(image.width()) * image.height();
+  const int words = size / 4;
+  auto word = [data](int i) {
+    quint32 w = 0;
+    std::memcpy(&w, data + std::size_t(i) * 4, 4);
+    return w;
+  };
+  qsizetype filled = 0;
+  for (int i = 0; i < words;) {
+    const quint32 control = word(i++);
+    const qsizetype count = control >> 1;
+    if (count > total - filled) return false;
+    if (control & 1U) {
+      if (i >= words) return false;
+      std::fill_n(out + filled, count, word(i++));
+    } else {
+      if (count > words - i) return false;
+      std::memcpy(out + filled, data + std::size_t(i) * 4, std::size_t(count) * 4);
+      i += static_cast<int>(count);
+    }
+    filled += count;
+  }
+  return filled == total;
+}
+
 // The baked pixels of `name` at `dpr`, or a null image.
 QImage Unpack(const char* name, qreal dpr) {
   for (int i = 0; i < kBakedPictureCount; ++i) {
     const BakedPicture& b = kBakedPictures[i];
     if (b.dpr != dpr || std::strcmp(b.name, name) != 0) continue;
+    if (b.packing == Packing::kPlain) {
+      if (static_cast<qsizetype>(b.size) != qsizetype(b.width) * b.height * 4) return {};
+      QImage image(b.data, b.width, b.height, b.width * 4, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(dpr);
+      return image;
+    }
+    if (b.packing == Packing::kRuns) {
+      QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
+      if (image.isNull() || !UnpackRuns(b.data, b.size, image)) return {};
+      image.setDevicePixelRatio(dpr);
+      return image;
+    }
     // Straight into the image (past qCompress's 4-byte length): no second
     // buffer of the picture's size at any moment.
     QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);

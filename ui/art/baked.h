@@ -8,12 +8,22 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <cstring>
+
 #include "artwork.h"
 
 namespace umrido::art {
 
+// How art_bake stores a picture's pixels.
+enum class Packing {
+  kZlib,   // compressed by qCompress
+  kRuns,   // runs of 32-bit words: a word (count << 1 | 1) then the pixel
+           // repeated count times, or (count << 1) then count pixels as they are
+  kPlain,  // as they are, used in place
+};
+
 // One picture as art_bake stores it: the premultiplied ARGB pixels of
-// `name` at `dpr`, `width` x `height` device pixels, compressed by qCompress.
+// `name` at `dpr`, `width` x `height` device pixels, packed by `packing`.
 struct BakedPicture {
   const char* name;
   double dpr;
@@ -21,6 +31,7 @@ struct BakedPicture {
   int height;
   const unsigned char* data;
   int size;
+  Packing packing;
 };
 
 // The key faces and the glyphs come as sheets, in rows of kSheetColumns.
@@ -42,6 +53,20 @@ inline constexpr double kGlyphScales[] = {22.0 / 24, 44.0 / 24};
 // while the window is created; a 256 px size alone would be three quarters of
 // those pixels. Larger views take the desktop entry's scalable icon.
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
+
+// What a start with the banner in front shows at ratio 1 is packed for
+// speed rather than size. The icon's sizes (handed to the window system
+// twice while the window is made) and the glyphs of the flat buttons are kept
+// plain, read in place. The banner is kept in runs: unpacking those costs a
+// tenth of what zlib's would (which was a tenth of the work before the first
+// frame), and unlike plain pixels they do not weigh on the memory of starts
+// with the calculator in front, which never show it.
+inline Packing PackingOf(const char* name, double dpr) {
+  if (std::strcmp(name, "glyphs") == 0) return dpr == kGlyphScales[0] ? Packing::kPlain : Packing::kZlib;
+  if (dpr != 1) return Packing::kZlib;
+  if (std::strcmp(name, "banner") == 0) return Packing::kRuns;
+  return std::strncmp(name, "icon", 4) == 0 ? Packing::kPlain : Packing::kZlib;
+}
 
 // The picture `name` (one of kBakedNames) at `dpr`: unpacked when baked,
 // drawn otherwise.
