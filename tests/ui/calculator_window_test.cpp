@@ -13,8 +13,6 @@
 #include "ui_test_support.h"
 
 using umrido::test::AddTextRows;
-using umrido::test::Click;
-using umrido::test::Find;
 using umrido::test::WithSeparator;
 
 namespace {
@@ -37,7 +35,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  QLineEdit* Display() const { return Find<QLineEdit>(form_.get(), "EditCalc"); }
+  QLineEdit* Display() const { return Get<QLineEdit>("EditCalc"); }
 
   // Clicks the keys of a sequence like "5 + 3 =" on the pad (faces as in
   // the engine tests; "12" clicks 1 and 2), as a user would: only keys on
@@ -48,7 +46,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
       for (const QString& face : digits ? token.split(QString(), Qt::SkipEmptyParts) : QStringList{token}) {
         const auto key = umrido::testing::KeyForFace(face.toStdString());
         QVERIFY2(key.has_value(), qPrintable(face));
-        auto* button = Find<QAbstractButton>(form_.get(), umrido::InfoOf(*key).name);
+        auto* button = Get<QAbstractButton>(umrido::InfoOf(*key).name);
         QVERIFY2(button->isVisible(), umrido::InfoOf(*key).name);
         QTest::mouseClick(button, Qt::LeftButton);
       }
@@ -90,12 +88,12 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QHash<QByteArray, const char*> seen;
     for (const auto& info : umrido::CalcKeys()) {
       if (info.row < 0) continue;
-      const QImage face = Find(form_.get(), info.name)->grab().toImage();
+      const QImage face = Get(info.name)->grab().toImage();
       const QByteArray bits(reinterpret_cast<const char*>(face.constBits()), face.sizeInBytes());
       QVERIFY2(!seen.contains(bits), qPrintable(QStringLiteral("%1 looks like %2").arg(info.name, seen.value(bits))));
       seen.insert(bits, info.name);
     }
-    QCOMPARE(Find(form_.get(), "SpeedButtonZiffer7")->accessibleName(), QStringLiteral("7"));
+    QCOMPARE(Get("SpeedButtonZiffer7")->accessibleName(), QStringLiteral("7"));
   }
 
   void failureTextFollowsTheLanguage() {
@@ -114,11 +112,11 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     const auto& [keys, sineKeyOnTop, shiftTop, hypTop, drgTop] = kLayerCases[index];
     Press(QLatin1String(keys));
     for (const char* name : {"SpeedButtonSin", "SpeedButtonArcSin", "SpeedButtonHypSin", "SpeedButtonHypArcSin"}) {
-      QCOMPARE(Find(form_.get(), name)->isVisible(), sineKeyOnTop == std::string_view(name));
+      QCOMPARE(Get(name)->isVisible(), sineKeyOnTop == std::string_view(name));
     }
-    QCOMPARE(Find(form_.get(), "ImageShift")->y(), shiftTop);
-    QCOMPARE(Find(form_.get(), "ImageHyp")->y(), hypTop);
-    QCOMPARE(Find(form_.get(), "ImageDRG")->y(), drgTop);
+    QCOMPARE(Get("ImageShift")->y(), shiftTop);
+    QCOMPARE(Get("ImageHyp")->y(), hypTop);
+    QCOMPARE(Get("ImageDRG")->y(), drgTop);
   }
 
   void typingIntoTheDisplay_data() {
@@ -140,7 +138,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
   }
 
   void focusFromTabSelectsAllAndAClickPlacesTheCaret() {
-    auto* editN = Find<QLineEdit>(form_.get(), "EditN");
+    auto* editN = Get<QLineEdit>("EditN");
     Press(QStringLiteral("123"));
     editN->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(editN, Qt::Key_Tab);
@@ -177,10 +175,10 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(QString, clipboard);
     QFETCH(QString, display);
     QGuiApplication::clipboard()->setText(WithSeparator(clipboard));
-    Click(form_.get(), "SpeedButtonInsertCalc");
+    Click("SpeedButtonInsertCalc");
     QCOMPARE(Display()->text(), display.startsWith(QLatin1String("Input")) ? display : WithSeparator(display));
     QGuiApplication::clipboard()->clear();
-    Click(form_.get(), "SpeedButtonCopyCalc");
+    Click("SpeedButtonCopyCalc");
     QCOMPARE(QGuiApplication::clipboard()->text(), Display()->text());
     QCOMPARE(Display()->selectedText(), Display()->text());
   }

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <vector>
 
 #include "keyboard.h"
@@ -19,7 +20,6 @@
 
 using umrido::CategoryAtListPosition;
 using umrido::ListPositionOf;
-using umrido::test::Find;
 
 namespace {
 
@@ -40,10 +40,7 @@ void Listen(QAccessibleEvent* e) {
 }
 
 bool WasHeard(QAccessible::Event type, const QString& source) {
-  for (const Heard& h : heard) {
-    if (h.type == type && h.source == source) return true;
-  }
-  return false;
+  return std::any_of(heard.begin(), heard.end(), [&](const Heard& h) { return h.type == type && h.source == source; });
 }
 
 // Keys pressed in `field`, then what the window shows.
@@ -87,8 +84,8 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(form_.get(), name); }
-  QListWidget* List() const { return Find<QListWidget>(form_.get(), "ListBoxUC"); }
+  QLineEdit* Field(const char* name) const { return Get<QLineEdit>(name); }
+  QListWidget* List() const { return Get<QListWidget>("ListBoxUC"); }
   const umrido::ConversionState& State() const { return form_->Conversion().State(); }
 
   // Qt raises accessibility events only while its AT-SPI bridge is on a
@@ -115,17 +112,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     StartFresh();
   }
   void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
-
-  void noShortcutIsAFieldKey() {
-    for (const char* name : {"EditV", "EditN", "EditCalc"}) {
-      for (const umrido::ui::ShortcutRow& row : umrido::ui::Shortcuts()) {
-        QKeyEvent e(QEvent::ShortcutOverride, row.key[0].key(), row.key[0].keyboardModifiers());
-        e.ignore();
-        QCoreApplication::sendEvent(Field(name), &e);
-        QVERIFY2(!e.isAccepted(), qPrintable(row.key.toString()));
-      }
-    }
-  }
 
   void shortcuts_data() { umrido::test::AddIndexRows(kKeyCases); }
   void shortcuts() {
@@ -154,7 +140,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     FindUnit("bar", Qt::ShiftModifier);
     QCOMPARE(Field("EditV")->text(), QStringLiteral("5"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("0,34473786"));
-    QCOMPARE(Find<QLabel>(form_.get(), "LabelN")->text(), QStringLiteral("bar"));
+    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("bar"));
   }
 
   void finderListsMovesAndCloses() {
@@ -183,7 +169,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(finder->Query(), Qt::Key_Down);
     QTest::keyClick(finder->Query(), Qt::Key_Return);
     QCOMPARE(State().CurrentCategory, 23);
-    QCOMPARE(Find<QLabel>(form_.get(), "LabelV")->text(), QString::fromUtf8("lbf./in²=psi"));
+    QCOMPARE(Get<QLabel>("LabelV")->text(), QString::fromUtf8("lbf./in²=psi"));
     // In English the lines and the field's name are English.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
@@ -197,31 +183,20 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(State().RowV, 1);
   }
 
-  void selectorsSpeakAsGroupsOfUnits() {
+  // The selectors' roles, names and entries as a screen reader reads them
+  // are in the AT-SPI check; here, that each pick is announced.
+  void selectorPicksAreAnnounced() {
     ListenToScreenReaderEvents();
-    QAccessibleInterface* from = QAccessible::queryAccessibleInterface(Find(form_.get(), "ImageV"));
-    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Find(form_.get(), "ImageN"));
-    QCOMPARE(from->role(), QAccessible::Grouping);
-    QCOMPARE(from->text(QAccessible::Name), QStringLiteral("Von"));
-    QCOMPARE(to->text(QAccessible::Name), QStringLiteral("Nach"));
-    QCOMPARE(from->childCount(), 21);
-    QAccessibleInterface* km = from->child(6);
-    QCOMPARE(km->role(), QAccessible::RadioButton);
-    QCOMPARE(km->text(QAccessible::Name), QStringLiteral("Kilometer (km)"));
-    QVERIFY(from->child(0)->state().checked && !km->state().checked && km->state().checkable);
     umrido::test::PickUnit(form_.get(), "ImageV", 6 * 18 + 4);
-    QVERIFY(!from->child(0)->state().checked && km->state().checked);
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Meter (m)")));
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Kilometer (km)")));
     QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
     // An entry's press action picks like a press and release on its row.
+    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Get("ImageN"));
     to->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(Find<QLabel>(form_.get(), "LabelN")->text(), QStringLiteral("mile"));
+    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("mile"));
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
     QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
-    QTest::keyClick(Field("EditV"), Qt::Key_F8);
-    QCOMPARE(from->text(QAccessible::Name), QStringLiteral("From"));
-    QCOMPARE(to->text(QAccessible::Name), QStringLiteral("To"));
   }
 
   void changesAreAnnounced() {
