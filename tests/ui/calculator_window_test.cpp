@@ -78,21 +78,10 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(QString, keys);
     QFETCH(QString, display);
     Press(keys);
-    QCOMPARE(Display()->text(), display.startsWith(QLatin1String("Fehler")) ? display : WithSeparator(display));
+    QCOMPARE(Display()->text(), WithSeparator(display));
     // The pad never takes the keyboard: the display keeps it.
     QCOMPARE(QApplication::focusWidget(), Display());
-  }
-
-  // No two keys show the same face (a key showing another's would).
-  void everyKeyShowsAFaceOfItsOwn() {
-    QHash<QByteArray, const char*> seen;
-    for (const auto& info : umrido::CalcKeys()) {
-      if (info.row < 0) continue;
-      const QImage face = Get(info.name)->grab().toImage();
-      const QByteArray bits(reinterpret_cast<const char*>(face.constBits()), face.sizeInBytes());
-      QVERIFY2(!seen.contains(bits), qPrintable(QStringLiteral("%1 looks like %2").arg(info.name, seen.value(bits))));
-      seen.insert(bits, info.name);
-    }
+    // Screen readers name the digit keys by their digit.
     QCOMPARE(Get("SpeedButtonZiffer7")->accessibleName(), QStringLiteral("7"));
   }
 
@@ -176,7 +165,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(QString, display);
     QGuiApplication::clipboard()->setText(WithSeparator(clipboard));
     Click("SpeedButtonInsertCalc");
-    QCOMPARE(Display()->text(), display.startsWith(QLatin1String("Input")) ? display : WithSeparator(display));
+    QCOMPARE(Display()->text(), WithSeparator(display));
     QGuiApplication::clipboard()->clear();
     Click("SpeedButtonCopyCalc");
     QCOMPARE(QGuiApplication::clipboard()->text(), Display()->text());

@@ -89,14 +89,11 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClicks(EditV(), QStringLiteral("42"));
     umrido::test::ClickListEntry(form_.get(), position);
     const auto* category = UnitCatalogue::Category(CategoryAtListPosition(position, true));
-    QCOMPARE(form_->Conversion().State().CurrentCategory, category->id);
     QCOMPARE(Get<QLabel>("LabelUnit")->text(), U8(category->nameDe));
     QCOMPARE(Get("PanelUnit")->height(), category->stripHeight);
-    for (int r = 0; r < category->unitCount; ++r) {
-      auto* cell = Get<QLabel>(QStringLiteral("StaticText%1").arg(r + 1).toLatin1());
-      QCOMPARE(cell->text(), U8(category->units[r].symbolDe));
-      QVERIFY(cell->y() + cell->height() <= category->stripHeight);
-    }
+    for (int r = 0; r < category->unitCount; ++r)
+      QCOMPARE(Get<QLabel>(QStringLiteral("StaticText%1").arg(r + 1).toLatin1())->text(),
+               U8(category->units[r].symbolDe));
     QCOMPARE(LabelV(), U8(category->units[0].symbolDe));
     QCOMPARE(LabelN(), LabelV());
     QCOMPARE(Get("ImageMarkeV")->y(), 11);
@@ -121,8 +118,6 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(source ? LabelV() : LabelN(), labelBefore);  // the unit only at the release
     QTest::mouseRelease(image, button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
     QCOMPARE(source ? LabelV() : LabelN(), U8(UnitCatalogue::Unit(kLength, row)->symbolDe));
-    QCOMPARE(source ? form_->Conversion().State().FactorV : form_->Conversion().State().FactorN,
-             UnitCatalogue::Unit(kLength, row)->factor);
   }
 
   void conversionAndSwap() {
