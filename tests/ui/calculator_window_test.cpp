@@ -2,6 +2,7 @@
 // into the display, focus, indicators, and the clipboard between calculator,
 // converter and the system. The arithmetic itself is checked in the engine
 // tests; here, that clicks and keystrokes reach it and its texts come back.
+// Runs with the comma as decimal separator.
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,7 +14,6 @@
 #include "ui_test_support.h"
 
 using umrido::test::AddTextRows;
-using umrido::test::WithSeparator;
 
 namespace {
 
@@ -62,7 +62,6 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
 
   // One sequence per group of keys: the window must route each to its handler.
   void padSequences_data() {
-    // "," in the display stands for the platform separator.
     const char* const rows[][2] = {{"5 + 3 =", "8"},
                                    {"2 Shift xy 10 =", "1024"},
                                    {"5 Shift x!", "120"},
@@ -78,7 +77,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(QString, keys);
     QFETCH(QString, display);
     Press(keys);
-    QCOMPARE(Display()->text(), WithSeparator(display));
+    QCOMPARE(Display()->text(), display);
     // The pad never takes the keyboard: the display keeps it.
     QCOMPARE(QApplication::focusWidget(), Display());
     // Screen readers name the digit keys by their digit.
@@ -109,8 +108,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
   }
 
   void typingIntoTheDisplay_data() {
-    // Pad keys first, then the typed text; "," in the display stands for the
-    // platform separator.
+    // Pad keys first, then the typed text.
     const char* const rows[][3] = {{"5-", "", "5"}, {"2.5", "", "2,5"}, {"+", "7 =", ""}};
     AddTextRows({"typed", "before", "display"}, rows);
   }
@@ -122,7 +120,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     Press(before);
     Display()->setFocus(Qt::TabFocusReason);  // selects all: typing replaces "0"
     QTest::keyClicks(Display(), typed);
-    QCOMPARE(Display()->text(), WithSeparator(display));
+    QCOMPARE(Display()->text(), display);
     QCOMPARE(Display()->text(), QString::fromStdString(form_->Calc().Display().Text()));
   }
 
@@ -155,7 +153,6 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
   }
 
   void clipboardKeys_data() {
-    // "," stands for the platform separator.
     const char* const rows[][2] = {{"12,5", "12,5"}, {"abc", "Input-Fehler => CE drücken!"}};
     AddTextRows({"clipboard", "display"}, rows);
   }
@@ -163,9 +160,9 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
   void clipboardKeys() {
     QFETCH(QString, clipboard);
     QFETCH(QString, display);
-    QGuiApplication::clipboard()->setText(WithSeparator(clipboard));
+    QGuiApplication::clipboard()->setText(clipboard);
     Click("SpeedButtonInsertCalc");
-    QCOMPARE(Display()->text(), WithSeparator(display));
+    QCOMPARE(Display()->text(), display);
     QGuiApplication::clipboard()->clear();
     Click("SpeedButtonCopyCalc");
     QCOMPARE(QGuiApplication::clipboard()->text(), Display()->text());

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <algorithm>
 #include <vector>
 
 #include "keyboard.h"
@@ -26,22 +25,22 @@ namespace {
 constexpr int kLengthDe = 19;  // German list position of Length, the default
 constexpr int kPressure = 22;
 
-struct Heard {
-  QAccessible::Event type;
-  QString source;  // object name, or the entry's name for a selector entry
-};
-std::vector<Heard> heard;
+// What a screen reader was told: "<event type> <source>", the source being
+// the object's name, or the entry's name for a selector entry.
+QStringList heard;
+
+QString Heard(QAccessible::Event type, const QString& source) {
+  return QString::number(type) + QLatin1Char(' ') + source;
+}
 
 void Listen(QAccessibleEvent* e) {
   QAccessibleInterface* iface = e->accessibleInterface();
   QString source = e->object() != nullptr ? e->object()->objectName() : QString();
   if (source.isEmpty() && iface != nullptr) source = iface->text(QAccessible::Name);
-  heard.push_back({e->type(), source});
+  heard << Heard(e->type(), source);
 }
 
-bool WasHeard(QAccessible::Event type, const QString& source) {
-  return std::any_of(heard.begin(), heard.end(), [&](const Heard& h) { return h.type == type && h.source == source; });
-}
+bool WasHeard(QAccessible::Event type, const QString& source) { return heard.contains(Heard(type, source)); }
 
 // Keys pressed in `field`, then what the window shows.
 constexpr QKeyCombination kTargetDown = Qt::ALT | Qt::SHIFT | Qt::Key_Down;

@@ -60,11 +60,6 @@ class ModalWatchdog : public QObject {
   bool unexpected_ = false;
 };
 
-// The platform's decimal separator as the window uses it.
-QChar Separator();
-// `text` with every "," replaced by the platform's separator.
-QString WithSeparator(QString text);
-
 // The widget named `name` inside `form`, or null.
 template <typename T = QWidget>
 T* Find(const QWidget* form, const char* name) {
