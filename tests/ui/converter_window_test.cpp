@@ -1,6 +1,7 @@
 // The converter side of the window: choosing quantities, picking units on the
-// selectors, typing into EditV, swapping, and the clipboard buttons (with the
-// comma; the point separator is in the window test). What the engine makes of
+// selectors, typing into EditV, swapping, and the clipboard buttons. Runs with
+// the comma as decimal separator (the point's differences are in the window
+// test). What the engine makes of
 // the input is checked in the core tests; here, that events reach it and its
 // results reach the widgets.
 #include <QClipboard>
@@ -69,12 +70,6 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
  private slots:
   void init() { StartFresh(); }
   void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
-
-  void separatorFollowsTheRegionalSettings() {
-    // This run has the comma, as the texts below are written (the point
-    // separator is in the window test).
-    QCOMPARE(form_->Conversion().Separator(), ',');
-  }
 
   void choosingAQuantityByMouse_data() {
     QTest::addColumn<int>("position");
@@ -153,20 +148,18 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(QString, editN);
     EditV()->setFocus();
     EditV()->selectAll();
+    const QKeyCombination specials[] = {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Left,
+                                        Qt::SHIFT | Qt::Key_Left};
     for (QChar c : keys) {
       const int special = QStringLiteral("^~<{[").indexOf(c);
-      if (special < 0) {
+      if (special < 0)
         QTest::keyClicks(EditV(), QString(c));
-      } else {
-        QTest::keyClick(
-            EditV(), std::array{Qt::Key_Home, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Left}[special],
-            special == 4 ? Qt::ShiftModifier : Qt::NoModifier);
-      }
+      else
+        QTest::keyClick(EditV(), specials[special].key(), specials[special].keyboardModifiers());
     }
     QCOMPARE(EditV()->text(), editV);
     QCOMPARE(EditN()->text(), editN);
-    // The screen and the engine agree on text and caret.
-    QCOMPARE(EditV()->text(), QString::fromStdString(form_->Conversion().EditV().Text()));
+    // The screen shows the engine's caret.
     QCOMPARE(EditV()->cursorPosition(),
              form_->Conversion().EditV().SelStart() + form_->Conversion().EditV().SelLength());
   }
@@ -183,7 +176,6 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(EditV()->cursorPosition(), 3);
     QTest::keyClick(EditV(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(EditV()->selectedText(), QStringLiteral("123"));
-    QCOMPARE(form_->Conversion().EditV().SelLength(), 3);
     QTest::keyClick(EditV(), Qt::Key_Delete, Qt::ControlModifier);  // not a Delete of ours
     QCOMPARE(EditV()->text(), QStringLiteral("123"));
   }

@@ -62,12 +62,6 @@ void HoverOver(QWidget* w) {
   QApplication::processEvents();
 }
 
-void Click(const QWidget* form, const char* name) {
-  QWidget* w = Find(form, name);
-  QVERIFY2(w != nullptr, name);
-  QTest::mouseClick(w, Qt::LeftButton);
-}
-
 void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button, QPoint releaseAt) {
   QTest::mousePress(Find(form, selector), button, {}, QPoint(8, y));
   QTest::mouseRelease(Find(form, selector), button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);

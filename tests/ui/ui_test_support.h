@@ -90,8 +90,6 @@ void AddIndexRows(const Row (&rows)[N]) {
 
 inline QString U8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// A left click on the widget named `name`.
-void Click(const QWidget* form, const char* name);
 // Press and release on the selector named `selector` at height `y`; the
 // release lands at `releaseAt` when given.
 void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button = Qt::LeftButton,
@@ -122,7 +120,8 @@ struct WindowFixture {
   T* Get(const char* name) const {
     return Find<T>(form_.get(), name);
   }
-  void Click(const char* name) const { test::Click(form_.get(), name); }
+  // A left click on the control named `name`.
+  void Click(const char* name) const { QTest::mouseClick(Get(name), Qt::LeftButton); }
   // Closes the window; false if an unexpected dialog opened meanwhile.
   bool CloseWindow() {
     form_.reset();
