@@ -96,9 +96,8 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(int, index);
     const auto& [keys, sineKeyOnTop, shiftTop, hypTop, drgTop] = kLayerCases[index];
     Press(QLatin1String(keys));
-    for (const char* name : {"SpeedButtonSin", "SpeedButtonArcSin", "SpeedButtonHypSin", "SpeedButtonHypArcSin"}) {
+    for (const char* name : {"SpeedButtonSin", "SpeedButtonArcSin", "SpeedButtonHypSin", "SpeedButtonHypArcSin"})
       QCOMPARE(Get(name)->isVisible(), sineKeyOnTop == std::string_view(name));
-    }
     QCOMPARE(Get("ImageShift")->y(), shiftTop);
     QCOMPARE(Get("ImageHyp")->y(), hypTop);
     QCOMPARE(Get("ImageDRG")->y(), drgTop);
@@ -118,7 +117,6 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     Display()->setFocus(Qt::TabFocusReason);  // selects all: typing replaces "0"
     QTest::keyClicks(Display(), typed);
     QCOMPARE(Display()->text(), display);
-    QCOMPARE(Display()->text(), QString::fromStdString(form_->Calc().Display().Text()));
   }
 
   void focusFromTabSelectsAllAndAClickPlacesTheCaret() {

@@ -12,12 +12,10 @@
 
 #include <vector>
 
-#include "keyboard.h"
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 #include "unit_finder.h"
 
-using umrido::CategoryAtListPosition;
 using umrido::ListPositionOf;
 
 namespace {
@@ -119,7 +117,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     Field(c.field)->setFocus();
     for (QKeyCombination key : c.keys) QTest::keyClick(Field(c.field), key.key(), key.keyboardModifiers());
     QCOMPARE(List()->currentRow(), c.listPosition);
-    QCOMPARE(State().CurrentCategory, CategoryAtListPosition(c.listPosition, form_->LanguageFlag()));
     QCOMPARE(State().RowV, c.rowV);
     QCOMPARE(State().RowN, c.rowN);
     QCOMPARE(form_->FrontPanel()->objectName(), QString::fromLatin1(c.front));

@@ -69,7 +69,6 @@ class SettingsStoreTest : public QObject {
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<bool>("readable");
     QTest::addColumn<int>("value");
-    QTest::newRow("-3") << QVariant(-3) << true << -3;
     QTest::newRow("'12' as text") << QVariant(QStringLiteral("12")) << true << 12;
     QTest::newRow("'abc'") << QVariant(QStringLiteral("abc")) << false << 0;
     QTest::newRow("'1.5'") << QVariant(QStringLiteral("1.5")) << false << 0;
