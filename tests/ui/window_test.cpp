@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -128,9 +127,6 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Get<QLabel>("LabelCalc")->text(), QStringLiteral("Calculator"));
     QCOMPARE(Get("EditCalc")->accessibleName(), QStringLiteral("Calculator"));
     QCOMPARE(Get<QLabel>("StaticText1")->text(), U8(UnitCatalogue::Unit(category, 0)->symbolEn));
-    Click("SpeedButtonInfo");
-    QVERIFY(Get<QPlainTextEdit>("MemoInfo2")->isVisibleTo(form_.get()));
-    QVERIFY(!Get<QPlainTextEdit>("MemoInfo1")->isVisibleTo(form_.get()));
     QCOMPARE(form_->Conversion().State().CurrentCategory, category);
     QCOMPARE(Get<QLineEdit>("EditN")->text(), editN);
     QCOMPARE(Get<QLabel>("LabelN")->text(), labelN);  // kept until the next pick
