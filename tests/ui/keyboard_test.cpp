@@ -55,8 +55,6 @@ const struct KeyCase {
 } kKeyCases[] = {
     {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
     {"Ctrl+PgUp from EditCalc", "EditCalc", {Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, kBanner, "1"},
-    {"Ctrl+Up", "EditV", {Qt::CTRL | Qt::Key_Up}, kLengthDe - 1, 0, 0, kBanner, "1"},
-    {"Ctrl+PgDown", "EditV", {Qt::CTRL | Qt::Key_PageDown}, kLengthDe + 1, 0, 0, kBanner, "1"},
     {"Ctrl+Down stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_Down), 50, 0,
      0, kBanner, "1"},
     {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},

@@ -1,5 +1,5 @@
-// Reading, checking and writing the five stored values.
-#include <QFile>
+// Reading and checking the five stored values (the window test writes them
+// on closing and reads them back).
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,19 +86,6 @@ class SettingsStoreTest : public QObject {
     const RawSettings raw = umrido::ui::ReadRawSettings(*Store(dir));
     QCOMPARE(raw[2].has_value(), readable);
     if (readable) QCOMPARE(*raw[2], value);
-  }
-
-  void writeThenReadGivesTheSameValues() {
-    // The defaults, then Pressure, English, GRAD, calculator first.
-    for (const StoredSettings& settings : {StoredSettings{}, Make(kPressure, 27, 2, false, false)}) {
-      QTemporaryDir dir;
-      QVERIFY(umrido::ui::WriteSettings(*Store(dir), settings));
-      const auto store = Store(dir);
-      // Flags are stored as 1 and 0.
-      QCOMPARE(store->value(QStringLiteral("SpracheD")).toInt(), settings.german ? 1 : 0);
-      QCOMPARE(store->value(QStringLiteral("ReklameD")).toInt(), settings.bannerFirst ? 1 : 0);
-      QVERIFY(SanitiseSettings(umrido::ui::ReadRawSettings(*store)) == settings);
-    }
   }
 };
 
