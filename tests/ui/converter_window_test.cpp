@@ -64,7 +64,6 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     PickUnit(form_.get(), "ImageV", 18 * kKm + 4);
     PickUnit(form_.get(), "ImageN", 18 * kMile + 4);
     TypeIntoEditV("5");
-    QCOMPARE(EditN()->text(), QStringLiteral("3,106856"));
   }
 
  private slots:

@@ -25,14 +25,13 @@ namespace {
 
 // Five stored values (invalid: missing) and what the window makes of them;
 // every rule of the check is in the settings store test.
-const QVariant kMissing;
 const struct {
   const char* tag;
   std::array<QVariant, 5> stored;
   int category, listPosition, angleMode;
   bool german, bannerFirst;
 } kStartCases[] = {
-    {"first start", {kMissing, kMissing, kMissing, kMissing, kMissing}, 2, 19, 0, true, true},
+    {"first start", {}, 2, 19, 0, true, true},
     {"22,8,1,1,1", {22, 8, 1, 1, 1}, 22, 8, 1, true, true},
     {"22,27,2,0,0", {22, 27, 2, 0, 0}, 22, 27, 2, false, false},
 };
