@@ -170,7 +170,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(status->text(), english);
   }
 
-  void statusLineFollowsCalculatorKeysAndHidesTooltips() {
+  void statusLineClearsAndTooltipsStayHidden() {
     Click("SpeedButtonRechner");
     auto* status = Get<QLabel>("LabelInfo");
     // Leaving a control for a bare spot of its panel clears the line.
