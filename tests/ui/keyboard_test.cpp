@@ -12,39 +12,33 @@
 
 #include <vector>
 
-#include "keyboard.h"
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 #include "unit_finder.h"
 
-using umrido::CategoryAtListPosition;
 using umrido::ListPositionOf;
-using umrido::test::Find;
 
 namespace {
 
 constexpr int kLengthDe = 19;  // German list position of Length, the default
 constexpr int kPressure = 22;
 
-struct Heard {
-  QAccessible::Event type;
-  QString source;  // object name, or the entry's name for a selector entry
-};
-std::vector<Heard> heard;
+// What a screen reader was told: "<event type> <source>", the source being
+// the object's name, or the entry's name for a selector entry.
+QStringList heard;
+
+QString Heard(QAccessible::Event type, const QString& source) {
+  return QString::number(type) + QLatin1Char(' ') + source;
+}
 
 void Listen(QAccessibleEvent* e) {
   QAccessibleInterface* iface = e->accessibleInterface();
   QString source = e->object() != nullptr ? e->object()->objectName() : QString();
   if (source.isEmpty() && iface != nullptr) source = iface->text(QAccessible::Name);
-  heard.push_back({e->type(), source});
+  heard << Heard(e->type(), source);
 }
 
-bool WasHeard(QAccessible::Event type, const QString& source) {
-  for (const Heard& h : heard) {
-    if (h.type == type && h.source == source) return true;
-  }
-  return false;
-}
+bool WasHeard(QAccessible::Event type, const QString& source) { return heard.contains(Heard(type, source)); }
 
 // Keys pressed in `field`, then what the window shows.
 constexpr QKeyCombination kTargetDown = Qt::ALT | Qt::SHIFT | Qt::Key_Down;
@@ -61,8 +55,6 @@ const struct KeyCase {
 } kKeyCases[] = {
     {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
     {"Ctrl+PgUp from EditCalc", "EditCalc", {Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, kBanner, "1"},
-    {"Ctrl+Up", "EditV", {Qt::CTRL | Qt::Key_Up}, kLengthDe - 1, 0, 0, kBanner, "1"},
-    {"Ctrl+PgDown", "EditV", {Qt::CTRL | Qt::Key_PageDown}, kLengthDe + 1, 0, 0, kBanner, "1"},
     {"Ctrl+Down stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_Down), 50, 0,
      0, kBanner, "1"},
     {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},
@@ -87,8 +79,8 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(form_.get(), name); }
-  QListWidget* List() const { return Find<QListWidget>(form_.get(), "ListBoxUC"); }
+  QLineEdit* Field(const char* name) const { return Get<QLineEdit>(name); }
+  QListWidget* List() const { return Get<QListWidget>("ListBoxUC"); }
   const umrido::ConversionState& State() const { return form_->Conversion().State(); }
 
   // Qt raises accessibility events only while its AT-SPI bridge is on a
@@ -116,17 +108,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   }
   void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
 
-  void noShortcutIsAFieldKey() {
-    for (const char* name : {"EditV", "EditN", "EditCalc"}) {
-      for (const umrido::ui::ShortcutRow& row : umrido::ui::Shortcuts()) {
-        QKeyEvent e(QEvent::ShortcutOverride, row.key[0].key(), row.key[0].keyboardModifiers());
-        e.ignore();
-        QCoreApplication::sendEvent(Field(name), &e);
-        QVERIFY2(!e.isAccepted(), qPrintable(row.key.toString()));
-      }
-    }
-  }
-
   void shortcuts_data() { umrido::test::AddIndexRows(kKeyCases); }
   void shortcuts() {
     QFETCH(int, index);
@@ -134,7 +115,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     Field(c.field)->setFocus();
     for (QKeyCombination key : c.keys) QTest::keyClick(Field(c.field), key.key(), key.keyboardModifiers());
     QCOMPARE(List()->currentRow(), c.listPosition);
-    QCOMPARE(State().CurrentCategory, CategoryAtListPosition(c.listPosition, form_->LanguageFlag()));
     QCOMPARE(State().RowV, c.rowV);
     QCOMPARE(State().RowN, c.rowN);
     QCOMPARE(form_->FrontPanel()->objectName(), QString::fromLatin1(c.front));
@@ -144,7 +124,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   }
 
   void convertsPsiToBarByKeyboardAlone() {
-    QCOMPARE(form_->Finder(), nullptr);  // nothing built before the first use
     FindUnit("psi");
     QCOMPARE(State().CurrentCategory, kPressure);
     QCOMPARE(List()->currentRow(), ListPositionOf(kPressure, true));
@@ -154,7 +133,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     FindUnit("bar", Qt::ShiftModifier);
     QCOMPARE(Field("EditV")->text(), QStringLiteral("5"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("0,34473786"));
-    QCOMPARE(Find<QLabel>(form_.get(), "LabelN")->text(), QStringLiteral("bar"));
+    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("bar"));
   }
 
   void finderListsMovesAndCloses() {
@@ -183,7 +162,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(finder->Query(), Qt::Key_Down);
     QTest::keyClick(finder->Query(), Qt::Key_Return);
     QCOMPARE(State().CurrentCategory, 23);
-    QCOMPARE(Find<QLabel>(form_.get(), "LabelV")->text(), QString::fromUtf8("lbf./in²=psi"));
+    QCOMPARE(Get<QLabel>("LabelV")->text(), QString::fromUtf8("lbf./in²=psi"));
     // In English the lines and the field's name are English.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
@@ -197,31 +176,20 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(State().RowV, 1);
   }
 
-  void selectorsSpeakAsGroupsOfUnits() {
+  // The selectors' roles, names and entries as a screen reader reads them
+  // are in the AT-SPI check; here, that each pick is announced.
+  void selectorPicksAreAnnounced() {
     ListenToScreenReaderEvents();
-    QAccessibleInterface* from = QAccessible::queryAccessibleInterface(Find(form_.get(), "ImageV"));
-    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Find(form_.get(), "ImageN"));
-    QCOMPARE(from->role(), QAccessible::Grouping);
-    QCOMPARE(from->text(QAccessible::Name), QStringLiteral("Von"));
-    QCOMPARE(to->text(QAccessible::Name), QStringLiteral("Nach"));
-    QCOMPARE(from->childCount(), 21);
-    QAccessibleInterface* km = from->child(6);
-    QCOMPARE(km->role(), QAccessible::RadioButton);
-    QCOMPARE(km->text(QAccessible::Name), QStringLiteral("Kilometer (km)"));
-    QVERIFY(from->child(0)->state().checked && !km->state().checked && km->state().checkable);
     umrido::test::PickUnit(form_.get(), "ImageV", 6 * 18 + 4);
-    QVERIFY(!from->child(0)->state().checked && km->state().checked);
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Meter (m)")));
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Kilometer (km)")));
     QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
     // An entry's press action picks like a press and release on its row.
+    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Get("ImageN"));
     to->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(Find<QLabel>(form_.get(), "LabelN")->text(), QStringLiteral("mile"));
+    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("mile"));
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
     QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
-    QTest::keyClick(Field("EditV"), Qt::Key_F8);
-    QCOMPARE(from->text(QAccessible::Name), QStringLiteral("From"));
-    QCOMPARE(to->text(QAccessible::Name), QStringLiteral("To"));
   }
 
   void changesAreAnnounced() {
@@ -229,10 +197,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
     QVERIFY(WasHeard(QAccessible::TextUpdated, QStringLiteral("EditN")));
     QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::ControlModifier);
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List());
-    const QList<QAccessibleInterface*> selected = list->tableInterface()->selectedCells();
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first()->text(QAccessible::Name), List()->currentItem()->text());
     QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("ListBoxUC")) ||
             WasHeard(QAccessible::Selection, QStringLiteral("ListBoxUC")));
     QVERIFY(WasHeard(QAccessible::ObjectReorder, QStringLiteral("ImageV")));

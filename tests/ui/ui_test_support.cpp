@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -15,15 +14,17 @@ SettingsSandbox::SettingsSandbox() {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
 }
 
-void SettingsSandbox::Clear() { QSettings(QStringLiteral("Taloma"), QStringLiteral("Umrido")).clear(); }
+namespace {
+// The program's own store, as it finds it.
+QSettings ProgramStore() { return QSettings(QStringLiteral("Taloma"), QStringLiteral("Umrido")); }
+}  // namespace
 
-void SettingsSandbox::Store(const QString& name, const QVariant& value) {
-  QSettings(QStringLiteral("Taloma"), QStringLiteral("Umrido")).setValue(name, value);
-}
+void SettingsSandbox::Clear() { ProgramStore().clear(); }
+
+void SettingsSandbox::Store(const QString& name, const QVariant& value) { ProgramStore().setValue(name, value); }
 
 std::optional<QVariant> SettingsSandbox::Read(const QString& name) const {
-  const QSettings store(QStringLiteral("Taloma"), QStringLiteral("Umrido"));
-  return store.contains(name) ? std::optional(store.value(name)) : std::nullopt;
+  return ProgramStore().contains(name) ? std::optional(ProgramStore().value(name)) : std::nullopt;
 }
 
 ModalWatchdog::ModalWatchdog() {
@@ -55,23 +56,10 @@ std::unique_ptr<ui::TFormUC> StartWindow() {
   return form;
 }
 
-QChar Separator() {
-  const QString point = QLocale::system().decimalPoint();
-  return point.isEmpty() || point.at(0) != QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
-}
-
-QString WithSeparator(QString text) { return text.replace(QLatin1Char(','), Separator()); }
-
 void HoverOver(QWidget* w) {
   QWidget* window = w->window();
   QTest::mouseMove(window, w->mapTo(window, w->rect().center()));
   QApplication::processEvents();
-}
-
-void Click(const QWidget* form, const char* name) {
-  QWidget* w = Find(form, name);
-  QVERIFY2(w != nullptr, name);
-  QTest::mouseClick(w, Qt::LeftButton);
 }
 
 void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button, QPoint releaseAt) {

@@ -60,33 +60,7 @@ class ModalWatchdog : public QObject {
   bool unexpected_ = false;
 };
 
-// Creates the window as at program start, shows and activates it.
-std::unique_ptr<ui::TFormUC> StartWindow();
-
-// What every window test holds: private settings, the dialog watchdog and
-// the window itself, started anew for each test.
-struct WindowFixture {
-  SettingsSandbox sandbox_;
-  ModalWatchdog watchdog_;
-  std::unique_ptr<ui::TFormUC> form_;
-
-  void StartFresh() {
-    sandbox_.Clear();
-    form_ = StartWindow();
-  }
-  // Closes the window; false if an unexpected dialog opened meanwhile.
-  bool CloseWindow() {
-    form_.reset();
-    return !watchdog_.TakeUnexpected();
-  }
-};
-
-// The platform's decimal separator as the window uses it.
-QChar Separator();
-// `text` with every "," replaced by the platform's separator.
-QString WithSeparator(QString text);
-
-// The widget named `name` inside `form`; fails the test when missing.
+// The widget named `name` inside `form`, or null.
 template <typename T = QWidget>
 T* Find(const QWidget* form, const char* name) {
   return form->findChild<T*>(QLatin1String(name));
@@ -116,13 +90,43 @@ void AddIndexRows(const Row (&rows)[N]) {
 
 inline QString U8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// A left click on the widget named `name`.
-void Click(const QWidget* form, const char* name);
 // Press and release on the selector named `selector` at height `y`; the
 // release lands at `releaseAt` when given.
 void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button = Qt::LeftButton,
               QPoint releaseAt = {});
 // A click on the entry at `position` of the quantity list.
 void ClickListEntry(const QWidget* form, int position);
+
+// Creates the window as at program start, shows and activates it.
+std::unique_ptr<ui::TFormUC> StartWindow();
+
+// What every window test holds: private settings, the dialog watchdog and
+// the window itself, started anew for each test.
+struct WindowFixture {
+  SettingsSandbox sandbox_;
+  ModalWatchdog watchdog_;
+  std::unique_ptr<ui::TFormUC> form_;
+
+  // A new window from what is stored now.
+  void Restart() {
+    form_.reset();
+    form_ = StartWindow();
+  }
+  void StartFresh() {
+    sandbox_.Clear();
+    Restart();
+  }
+  template <typename T = QWidget>
+  T* Get(const char* name) const {
+    return Find<T>(form_.get(), name);
+  }
+  // A left click on the control named `name`.
+  void Click(const char* name) const { QTest::mouseClick(Get(name), Qt::LeftButton); }
+  // Closes the window; false if an unexpected dialog opened meanwhile.
+  bool CloseWindow() {
+    form_.reset();
+    return !watchdog_.TakeUnexpected();
+  }
+};
 
 }  // namespace umrido::test
