@@ -49,9 +49,9 @@ done
 printf '| measure (median of %s alternating runs) | Umrido | one-label Qt window | bare Qt window | Umrido / label | Umrido / bare |\n' "$runs"
 printf '|---|---|---|---|---|---|\n'
 awk -v u="${ms[umrido]}" -v l="${ms[label]}" -v b="${ms[bare]}" 'BEGIN {
-  printf "| start-up to first paint | %.1f ms | %.1f ms | %.1f ms | %.2f | %.2f |\n", u, l, b, u/l, u/b }'
+  printf "| start-up to first paint | %.1f ms | %.1f ms | %.1f ms | %.3f | %.3f |\n", u, l, b, u/l, u/b }'
 awk -v u="${kb[umrido]}" -v l="${kb[label]}" -v b="${kb[bare]}" 'BEGIN {
-  printf "| peak resident memory | %.1f MB | %.1f MB | %.1f MB | %.2f | %.2f |\n", u/1024, l/1024, b/1024, u/l, u/b }'
+  printf "| peak resident memory | %.1f MB | %.1f MB | %.1f MB | %.3f | %.3f |\n", u/1024, l/1024, b/1024, u/l, u/b }'
 if [ -x ./build/bench/keystroke_bench ]; then
   ./build/bench/keystroke_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
     awk '/_median/ {printf "| one keystroke in the input field, Qt event to updated result | %s %s | | | | |\n", $2, $3}'

@@ -12,6 +12,8 @@
 
 #include "artwork.h"
 
+class QPainter;
+
 namespace umrido::art {
 
 // How art_bake stores a picture's pixels.
@@ -71,6 +73,14 @@ inline Packing PackingOf(const char* name, double dpr) {
 // The picture `name` (one of kBakedNames) at `dpr`: unpacked when baked,
 // drawn otherwise.
 QPixmap Picture(const char* name, qreal dpr);
+
+// Whether `name` at `dpr` is stored in runs, and they are whole.
+bool InRuns(const char* name, qreal dpr);
+// Paints `name` at `dpr`, stored in runs (InRuns), with its top left corner at
+// the painter's origin, unpacking `rows` device rows at a time: the whole
+// picture never needs to be held. Only bands meeting `exposed` (logical
+// pixels) are drawn.
+void PaintFromRuns(QPainter& painter, const char* name, qreal dpr, const QRect& exposed, int rows = 16);
 // One key face or glyph, cut from its sheet.
 QPixmap KeyFaceOf(KeyFace face, qreal dpr);
 QPixmap GlyphOf(Glyph glyph, qreal dpr);

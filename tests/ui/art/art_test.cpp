@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 
 #include <gtest/gtest.h>
@@ -76,6 +77,25 @@ TEST(Background, RepaintingTheStripFrameMatchesAFreshPicture) {
 TEST(Icon, TitleBarAndTaskSwitcherSizes) {
   const QList<QSize> sizes = ApplicationIcon().availableSizes();
   for (int s : {16, 32, 128}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+}
+
+// The banner is painted from its runs a band at a time, never unpacked whole;
+// an odd band height leaves a short last band, and a partly exposed paint
+// reads past the bands above.
+TEST(Banner, RowsPaintedFromRunsMatchTheDrawing) {
+  ASSERT_TRUE(InRuns("banner", 1));
+  const QImage drawn = DrawnPicture("banner", 1).convertToFormat(QImage::Format_ARGB32);
+  const QRect whole(QPoint(0, 0), kBannerSize);
+  for (const QRect& exposed : {whole, QRect(0, 200, 195, 134)}) {
+    QImage painted(kBannerSize, QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::transparent);
+    {
+      QPainter p(&painted);
+      PaintFromRuns(p, "banner", 1, exposed, 7);
+    }
+    painted = painted.convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(painted.copy(exposed), drawn.copy(exposed)) << exposed.top();
+  }
 }
 
 }  // namespace
