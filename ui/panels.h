@@ -71,9 +71,9 @@ class PictureLabel : public QLabel {
  public:
   PictureLabel(QWidget* parent, const char* name, const QRect& geometry);
 
-  // Shows the stored picture `picture` at `dpr`. One stored in runs is
-  // painted from them on every paint and never held unpacked; any other is
-  // shown as a pixmap.
+  // Shows the stored picture `picture` (a name that outlives the label, such
+  // as a literal) at `dpr`. One stored in runs is painted from them on every
+  // paint and never held unpacked; any other is shown as a pixmap.
   void ShowPicture(const char* picture, qreal dpr);
 
   std::function<void(Qt::MouseButton, QPoint)> onPress;
