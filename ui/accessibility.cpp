@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "category_list.h"
 #include "form_uc.h"
 #include "panels.h"
 #include "unit_strip.h"
@@ -15,47 +16,90 @@ namespace {
 
 QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
-class SelectorInterface;
-
-// One unit of a selector: a radio button that is checked where the marker
-// stands; pressing it picks the unit as a press and release on its row does.
-class UnitEntryInterface : public QAccessibleInterface, public QAccessibleActionInterface {
+// One entry of a control that draws its entries itself: no object or
+// children of its own, one action.
+class EntryInterface : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  UnitEntryInterface(SelectorInterface* selector, UnitRow row) : selector_(selector), row_(row) {}
+  EntryInterface(QAccessibleInterface* owner, int row) : owner_(owner), row_(row) {}
 
-  bool isValid() const override;
+  bool isValid() const override { return owner_->isValid() && row_ < owner_->childCount(); }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override;
+  QWindow* window() const override { return owner_->window(); }
   QAccessibleInterface* focusChild() const override { return nullptr; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override;
+  QAccessibleInterface* parent() const override { return owner_; }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QString text(QAccessible::Text t) const override;
   void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override;
-  QAccessible::Role role() const override { return QAccessible::RadioButton; }
-  QAccessible::State state() const override;
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
   }
 
   QStringList actionNames() const override { return {pressAction()}; }
-  void doAction(const QString& name) override;
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ protected:
+  int row() const { return row_; }
+
+ private:
+  QAccessibleInterface* owner_;
+  int row_;
+};
+
+// The entries an owner has handed out, one per row, registered with Qt's
+// cache, which owns them until the owner goes.
+class EntryCache {
+ public:
+  EntryCache() = default;
+  EntryCache(const EntryCache&) = delete;
+  EntryCache& operator=(const EntryCache&) = delete;
+  ~EntryCache() {
+    for (const auto& [row, id] : ids_) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  // The entry of `row` of the owner's `count`, made by `make` when first
+  // asked; null past the end.
+  template <typename Make>
+  QAccessibleInterface* Get(int row, int count, Make make) {
+    if (row < 0 || row >= count) return nullptr;
+    auto it = ids_.find(row);
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
+    if (it == ids_.end()) it = ids_.emplace(row, QAccessible::registerAccessibleInterface(make())).first;
+    return QAccessible::accessibleInterface(it->second);
+  }
+  int RowOf(const QAccessibleInterface* entry, int count) const {
+    for (const auto& [row, id] : ids_) {
+      if (QAccessible::accessibleInterface(id) == entry) return row < count ? row : -1;
+    }
+    return -1;
+  }
+
+ private:
+  std::map<int, QAccessible::Id> ids_;
+};
+
+class SelectorInterface;
+
+// One unit of a selector: a radio button that is checked where the marker
+// stands; pressing it picks the unit as a press and release on its row does.
+class UnitEntryInterface : public EntryInterface {
+ public:
+  UnitEntryInterface(SelectorInterface* selector, UnitRow row);
+
+  QString text(QAccessible::Text t) const override;
+  QRect rect() const override;
+  QAccessible::Role role() const override { return QAccessible::RadioButton; }
+  QAccessible::State state() const override;
+  void doAction(const QString& name) override;
 
  private:
   SelectorInterface* selector_;
-  UnitRow row_;
 };
 
 class SelectorInterface : public QAccessibleWidget {
  public:
   SelectorInterface(QWidget* w, Side side) : QAccessibleWidget(w, QAccessible::Grouping), side_(side) {}
-  ~SelectorInterface() override {
-    for (const auto& [row, id] : entries_) QAccessible::deleteAccessibleInterface(id);
-  }
 
   Side side() const { return side_; }
   TFormUC* form() const { return qobject_cast<TFormUC*>(widget()->window()); }
@@ -73,22 +117,10 @@ class SelectorInterface : public QAccessibleWidget {
     return c != nullptr ? c->unitCount : 0;
   }
   QAccessibleInterface* child(int index) const override {
-    if (index < 0 || index >= childCount()) return nullptr;
-    auto it = entries_.find(index);
-    if (it == entries_.end()) {
-      // Qt's cache owns the entry from here; the destructor above returns it.
-      auto* entry = new UnitEntryInterface(const_cast<SelectorInterface*>(this), index);
-      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-      it = entries_.emplace(index, QAccessible::registerAccessibleInterface(entry)).first;
-    }
-    return QAccessible::accessibleInterface(it->second);
+    auto* self = const_cast<SelectorInterface*>(this);
+    return entries_.Get(index, childCount(), [self, index] { return new UnitEntryInterface(self, index); });
   }
-  int indexOfChild(const QAccessibleInterface* child) const override {
-    for (const auto& [row, id] : entries_) {
-      if (QAccessible::accessibleInterface(id) == child) return row < childCount() ? row : -1;
-    }
-    return -1;
-  }
+  int indexOfChild(const QAccessibleInterface* child) const override { return entries_.RowOf(child, childCount()); }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
     if (!widget()->rect().contains(local)) return nullptr;
@@ -103,21 +135,19 @@ class SelectorInterface : public QAccessibleWidget {
 
  private:
   Side side_;
-  mutable std::map<int, QAccessible::Id> entries_;
+  mutable EntryCache entries_;
 };
 
-bool UnitEntryInterface::isValid() const { return selector_->isValid() && row_ < selector_->childCount(); }
-
-QWindow* UnitEntryInterface::window() const { return selector_->window(); }
-
-QAccessibleInterface* UnitEntryInterface::parent() const { return selector_; }
+UnitEntryInterface::UnitEntryInterface(SelectorInterface* selector, UnitRow row)
+    : EntryInterface(selector, row), selector_(selector) {}
 
 QString UnitEntryInterface::text(QAccessible::Text t) const {
   const CategoryEntry* c = selector_->category();
-  if (c == nullptr || row_ >= c->unitCount) return {};
+  const UnitRow r = row();
+  if (c == nullptr || r >= c->unitCount) return {};
   const bool german = selector_->form()->LanguageFlag();
-  QString symbol = FromUtf8(c->units[row_].Symbol(german));
-  const QString name = FromUtf8(c->units[row_].Name(german));
+  QString symbol = FromUtf8(c->units[r].Symbol(german));
+  const QString name = FromUtf8(c->units[r].Name(german));
   if (t == QAccessible::Name) return name.isEmpty() ? symbol : name + QStringLiteral(" (") + symbol + QLatin1Char(')');
   if (t == QAccessible::Description) return symbol;
   return {};
@@ -125,22 +155,98 @@ QString UnitEntryInterface::text(QAccessible::Text t) const {
 
 QRect UnitEntryInterface::rect() const {
   const QRect selector = selector_->rect();
-  return {selector.x(), selector.y() + row_ * kRowPitch, selector.width(), kRowPitch - 2};
+  return {selector.x(), selector.y() + row() * kRowPitch, selector.width(), kRowPitch - 2};
 }
 
 QAccessible::State UnitEntryInterface::state() const {
   QAccessible::State s;
   s.checkable = true;
-  s.checked = isValid() && selector_->markedRow() == row_;
+  s.checked = isValid() && selector_->markedRow() == row();
   return s;
 }
 
 void UnitEntryInterface::doAction(const QString& name) {
   if (name != pressAction() || !isValid()) return;
-  selector_->form()->PickRow(selector_->side(), row_);
+  selector_->form()->PickRow(selector_->side(), row());
+}
+
+class QuantityListInterface;
+
+// One quantity of the list: selected where the list's selection stands;
+// pressing it chooses the quantity as a click on it does.
+class QuantityEntryInterface : public EntryInterface {
+ public:
+  QuantityEntryInterface(QuantityListInterface* list, int row);
+
+  QString text(QAccessible::Text t) const override;
+  QRect rect() const override;
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::State state() const override;
+  void doAction(const QString& name) override;
+
+ private:
+  CategoryList* list() const;
+  QuantityListInterface* owner_;
+};
+
+// The quantity list: a list of its entries (its scroll bar is reached by
+// the entries' own scrolling).
+class QuantityListInterface : public QAccessibleWidget {
+ public:
+  explicit QuantityListInterface(CategoryList* w) : QAccessibleWidget(w, QAccessible::List) {}
+
+  CategoryList* list() const { return static_cast<CategoryList*>(widget()); }
+
+  int childCount() const override { return list()->Count(); }
+  QAccessibleInterface* child(int index) const override {
+    auto* self = const_cast<QuantityListInterface*>(this);
+    return entries_.Get(index, childCount(), [self, index] { return new QuantityEntryInterface(self, index); });
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override { return entries_.RowOf(child, childCount()); }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint local = list()->viewport()->mapFromGlobal(QPoint(x, y));
+    return list()->viewport()->rect().contains(local) ? child(list()->RowAt(local.y())) : nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    return list()->hasFocus() ? child(list()->CurrentRow()) : nullptr;
+  }
+
+ private:
+  mutable EntryCache entries_;
+};
+
+QuantityEntryInterface::QuantityEntryInterface(QuantityListInterface* list, int row)
+    : EntryInterface(list, row), owner_(list) {}
+
+CategoryList* QuantityEntryInterface::list() const { return owner_->list(); }
+
+QString QuantityEntryInterface::text(QAccessible::Text t) const {
+  return t == QAccessible::Name ? list()->Text(row()) : QString();
+}
+
+QRect QuantityEntryInterface::rect() const {
+  const QWidget* viewport = list()->viewport();
+  const QRect shown = list()->RowRect(row()).intersected(viewport->rect());
+  return shown.isEmpty() ? QRect() : QRect(viewport->mapToGlobal(shown.topLeft()), shown.size());
+}
+
+QAccessible::State QuantityEntryInterface::state() const {
+  QAccessible::State s;
+  s.selectable = true;
+  s.focusable = true;
+  s.selected = isValid() && list()->CurrentRow() == row();
+  s.focused = s.selected && list()->hasFocus();
+  s.offscreen = !list()->RowRect(row()).intersects(list()->viewport()->rect());
+  s.invisible = s.offscreen;
+  return s;
+}
+
+void QuantityEntryInterface::doAction(const QString& name) {
+  if (name == pressAction() && isValid()) list()->Choose(row());
 }
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
+  if (auto* list = qobject_cast<CategoryList*>(object)) return new QuantityListInterface(list);
   auto* label = qobject_cast<PictureLabel*>(object);
   if (label == nullptr || qobject_cast<UnitStrip*>(label->parentWidget()) == nullptr) return nullptr;
   if (label->objectName() == QLatin1String("ImageV")) return new SelectorInterface(label, Side::V);

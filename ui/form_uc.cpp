@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -55,7 +54,7 @@ void TFormUC::ListBoxUCClick(int position) {
   converter_->ListBoxUCClick(position);
   LabelTextSchreiben();
   PanelUnitHoeheAnpassen();
-  if (QListWidgetItem* item = listBoxUC_->item(position)) labelUnit_->setText(item->text());
+  labelUnit_->setText(listBoxUC_->Text(position));
   MirrorConverter();
 }
 
@@ -266,12 +265,12 @@ void TFormUC::AlleTexteSchreiben() {
 
   for (int p = 0; p < kCategoryCount; ++p) {
     const CategoryEntry* category = UnitCatalogue::Category(CategoryAtListPosition(p, languageFlag_));
-    if (category != nullptr) listBoxUC_->item(p)->setText(FromUtf8(category->Name(languageFlag_)));
+    if (category != nullptr) listBoxUC_->SetText(p, FromUtf8(category->Name(languageFlag_)));
   }
 
   ShowInfoText();
 
-  if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
+  if (listBoxUC_->CurrentRow() >= 0) labelUnit_->setText(listBoxUC_->Text(listBoxUC_->CurrentRow()));
   hintHandler_->Refresh();
 }
 
@@ -285,7 +284,7 @@ void TFormUC::SpeedButtonDClick() {
   converter_->SetLanguage(true);
   calculator_->SetLanguage(true);
   // Not the user's choice: no category change, nothing converted again.
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), false), true));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), false), true));
   AlleTexteSchreiben();
   LabelTextSchreiben();
 }
@@ -297,7 +296,7 @@ void TFormUC::SpeedButtonEClick() {
   languageFlag_ = false;
   converter_->SetLanguage(false);
   calculator_->SetLanguage(false);
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), true), false));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), true), false));
   AlleTexteSchreiben();
   LabelTextSchreiben();
 }

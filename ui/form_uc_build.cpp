@@ -157,13 +157,9 @@ void TFormUC::BuildList() {
   listBoxUC_ = new CategoryList(panelListe_);
   listBoxUC_->setObjectName(QStringLiteral("ListBoxUC"));
   listBoxUC_->setGeometry(4, 34, 202, 309);
-  // A click gives the list the keyboard so arrows keep choosing; the tab key
-  // passes it by.
+  // The tab key passes the list by; a click chooses a quantity, which hands
+  // the keyboard on to EditV.
   listBoxUC_->setFocusPolicy(Qt::ClickFocus);
-  listBoxUC_->setUniformItemSizes(true);
-  listBoxUC_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  listBoxUC_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  listBoxUC_->setTextElideMode(Qt::ElideRight);
 }
 
 void TFormUC::BuildRightPanels() {
@@ -263,10 +259,7 @@ void TFormUC::FormCreate(const StoredSettings& settings) {
   // 3. The calculator's clipboard keys carry the header's pictures.
   panelRechner_->SetClipboardGlyphs(speedButtonInsertV_->icon(), speedButtonCopyN_->icon());
   // 4. 51 entries whose texts come with the other texts.
-  for (int i = 0; i < kCategoryCount; ++i) {
-    auto* item = new QListWidgetItem(listBoxUC_);
-    item->setSizeHint(QSize(0, 16));
-  }
+  listBoxUC_->SetCount(kCategoryCount);
   // 5. The decimal separator of the user's regional settings.
   const QString point = QLocale::system().decimalPoint();
   const bool decimalIsPoint = DetectDecimalIsPoint(point.isEmpty() ? '.' : point.at(0).toLatin1());
@@ -321,7 +314,7 @@ void TFormUC::showEvent(QShowEvent* e) {
 StoredSettings TFormUC::CurrentSettings() const {
   StoredSettings s;
   s.category = converter_->State().CurrentCategory;
-  s.listPosition = listBoxUC_->currentRow();
+  s.listPosition = listBoxUC_->CurrentRow();
   s.angleMode = calculator_->State().AngleMode;
   s.german = languageFlag_;
   s.bannerFirst = bannerFirst_;

@@ -45,11 +45,11 @@ void TFormUC::InstallShortcuts() {
 }
 
 void TFormUC::StepQuantity(int delta) {
-  const int position = listBoxUC_->currentRow() + delta;
-  if (position < 0 || position >= listBoxUC_->count()) return;
+  const int position = listBoxUC_->CurrentRow() + delta;
+  if (position < 0 || position >= listBoxUC_->Count()) return;
   // The list reports a new current row as the user's choice, which runs the
   // category change of a click.
-  listBoxUC_->setCurrentRow(position);
+  listBoxUC_->SetCurrentRow(position);
 }
 
 void TFormUC::StepUnit(Side side, int delta) {
@@ -69,12 +69,7 @@ void TFormUC::PickUnit(CategoryId category, UnitRow row, Side side) {
   if (category != converter_->State().CurrentCategory) {
     const int position = ListPositionOf(category, languageFlag_);
     if (position < 0) return;
-    // Clicking the selected entry chooses it again; a new row does the same.
-    if (position == listBoxUC_->currentRow()) {
-      ListBoxUCClick(position);
-    } else {
-      listBoxUC_->setCurrentRow(position);
-    }
+    listBoxUC_->Choose(position);
   }
   PickRow(side, row);
 }

@@ -1,10 +1,11 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+
+#include "category_list.h"
 
 namespace umrido::test {
 
@@ -68,9 +69,9 @@ void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton 
 }
 
 void ClickListEntry(const QWidget* form, int position) {
-  auto* list = Find<QListWidget>(form, "ListBoxUC");
-  list->scrollToItem(list->item(position));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
+  auto* list = Find<umrido::ui::CategoryList>(form, "ListBoxUC");
+  list->ScrollTo(position);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->RowRect(position).center());
 }
 
 }  // namespace umrido::test

@@ -2,16 +2,18 @@
 // right-hand panels, the language switch, the status line and the hidden
 // banner toggle.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 
+#include "category_list.h"
 #include "status_hint.h"
 #include "texts.h"
 #include "ui_test_support.h"
@@ -70,7 +72,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
       if (stored[i].isValid()) sandbox_.Store(QLatin1String(umrido::ui::kSettingNames[i]), stored[i]);
     }
     Restart();
-    QCOMPARE(Get<QListWidget>("ListBoxUC")->currentRow(), listPosition);
+    QCOMPARE(Get<umrido::ui::CategoryList>("ListBoxUC")->CurrentRow(), listPosition);
     QCOMPARE(Get<QLabel>("LabelUnit")->text(), U8(UnitCatalogue::Category(category)->Name(german)));
     QCOMPARE(Get<QLabel>("LabelV")->text(), U8(UnitCatalogue::Unit(category, 0)->Symbol(german)));
     QCOMPARE(Get("PanelUnit")->height(), UnitCatalogue::Category(category)->stripHeight);
@@ -113,7 +115,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
 
   void languageSwitchKeepsTheQuantity() {
     const int germanPosition = 8, englishPosition = 27;  // Druck, Pressure
-    auto* list = Get<QListWidget>("ListBoxUC");
+    auto* list = Get<umrido::ui::CategoryList>("ListBoxUC");
     umrido::test::ClickListEntry(form_.get(), germanPosition);
     const int category = CategoryAtListPosition(germanPosition, true);
     // Pick a unit and type a value: the switch must keep them.
@@ -123,9 +125,9 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     const QString labelN = Get<QLabel>("LabelN")->text();
 
     Click("SpeedButtonE");
-    QCOMPARE(list->currentRow(), englishPosition);
-    QCOMPARE(list->currentItem()->text(), U8(UnitCatalogue::Category(category)->nameEn));
-    QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->currentItem()->text());
+    QCOMPARE(list->CurrentRow(), englishPosition);
+    QCOMPARE(list->Text(list->CurrentRow()), U8(UnitCatalogue::Category(category)->nameEn));
+    QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->Text(list->CurrentRow()));
     QCOMPARE(Get<QLabel>("LabelCalc")->text(), QStringLiteral("Calculator"));
     QCOMPARE(Get("EditCalc")->accessibleName(), QStringLiteral("Calculator"));
     QCOMPARE(Get<QLabel>("StaticText1")->text(), U8(UnitCatalogue::Unit(category, 0)->symbolEn));
@@ -134,7 +136,31 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Get<QLabel>("LabelN")->text(), labelN);  // kept until the next pick
 
     Click("SpeedButtonD");
-    QCOMPARE(list->currentRow(), germanPosition);
+    QCOMPARE(list->CurrentRow(), germanPosition);
+  }
+
+  // The list draws its entries itself: a drag with the button held chooses
+  // the entry it ends on, and the selection without the focus shows in the
+  // palette's inactive colours, as in any item view.
+  void listDragAndSelectionColours() {
+    auto* list = Get<umrido::ui::CategoryList>("ListBoxUC");
+    QWidget* viewport = list->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, list->RowRect(3).center());
+    QMouseEvent move(QEvent::MouseMove, list->RowRect(5).center(), viewport->mapToGlobal(list->RowRect(5).center()),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, list->RowRect(5).center());
+    QCOMPARE(list->CurrentRow(), 5);
+    QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->Text(5));
+    QCOMPARE(form_->Conversion().State().CurrentCategory, CategoryAtListPosition(5, true));
+
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Active, QPalette::Highlight, Qt::blue);
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::red);
+    list->setPalette(palette);
+    QVERIFY(!list->hasFocus());
+    const QImage shown = viewport->grab().toImage();
+    QCOMPARE(shown.pixelColor(list->RowRect(5).topLeft() * shown.devicePixelRatio()), QColor(Qt::red));
   }
 
   // Every control's hint in both languages, as listed in hints.tsv: an edit
