@@ -56,6 +56,15 @@ std::string Converter::SymbolOfRow(UnitRow row) const {
   return unit != nullptr ? std::string(unit->Symbol(german_)) : std::string();
 }
 
+std::string Converter::ResultWithTarget(UnitRow row) const {
+  const UnitEntry* unit = UnitCatalogue::Unit(state_.CurrentCategory, row);
+  if (unit == nullptr) return std::string(kConversionFailed);
+  ConversionState target = state_;
+  target.FactorN = unit->factor;
+  target.OffsetN = unit->offset;
+  return Berechnung(target, editV_.Text(), Separator());
+}
+
 void Converter::Convert() { editN_.SetText(Berechnung(state_, editV_.Text(), Separator())); }
 
 void Converter::EditVChange(int depth) {

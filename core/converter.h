@@ -68,6 +68,11 @@ class Converter {
   char Separator() const { return SeparatorChar(decimalIsPoint_); }
   bool German() const { return german_; }
 
+  // What EditN would show with unit `row` of the current quantity as the
+  // target and the source side as it stands: the same conversion and format
+  // of EditV's text. "?!" for a row the quantity does not have.
+  std::string ResultWithTarget(UnitRow row) const;
+
   // Chooses the language of the symbols that later picks write into the
   // labels. Labels already written keep their text.
   void SetLanguage(bool german) { german_ = german; }

@@ -1,9 +1,12 @@
 // Renders the real main window into a PNG, for looking at the layout without
-// a desktop: window_shot <out.png> [de|en] [calc|banner|info]
+// a desktop: window_shot <out.png> [de|en] [calc|banner|info|all]
+// ("all": Pressure, 5 psi typed, bar as the target, the all-units panel)
 //
 // The settings store lives in a temporary folder, so the user's own settings
 // are neither read nor changed.
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,7 +18,7 @@
 
 int main(int argc, char* argv[]) {
   if (argc < 2) {
-    std::fputs("usage: window_shot <out.png> [de|en] [calc|banner|info]\n", stderr);
+    std::fputs("usage: window_shot <out.png> [de|en] [calc|banner|info|all]\n", stderr);
     return 2;
   }
   QApplication app(argc, argv);
@@ -36,6 +39,17 @@ int main(int argc, char* argv[]) {
     const char* button = arg == QLatin1String("calc")   ? "SpeedButtonRechner"
                          : arg == QLatin1String("info") ? "SpeedButtonInfo"
                                                         : nullptr;
+    if (arg == QLatin1String("all")) {
+      constexpr umrido::CategoryId kPressure = 22;
+      form.PickUnit(kPressure, 13, umrido::Side::V);  // psi
+      form.PickRow(umrido::Side::N, 3);   // bar
+      auto* editV = form.findChild<QLineEdit*>(QStringLiteral("EditV"));
+      for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_5}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_5 ? QStringLiteral("5") : "\b");
+        QApplication::sendEvent(editV, &press);
+      }
+      form.ToggleAllUnits();
+    }
     if (button != nullptr) {
       if (auto* b = form.findChild<QToolButton*>(QLatin1String(button))) b->click();
     }

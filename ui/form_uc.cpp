@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "accessibility.h"
+#include "all_units_panel.h"
 #include "artwork.h"
 #include "baked.h"
 #include "calc_panel.h"
@@ -219,6 +220,7 @@ void TFormUC::MirrorConverter() {
   labelV_->setText(QString::fromStdString(converter_->LabelV()));
   labelN_->setText(QString::fromStdString(converter_->LabelN()));
   panelUnit_->SetMarkers(converter_->State().RowV, converter_->State().RowN);
+  if (allUnits_ != nullptr) allUnits_->Follow();
   mirroring_ = false;
 }
 
@@ -246,6 +248,7 @@ void TFormUC::LabelTextSchreiben() {
     panelUnit_->SetRow(r, FromUtf8(unit.Symbol(languageFlag_)), FromUtf8(unit.Name(languageFlag_)));
   }
   AnnounceUnitsRewritten(panelUnit_);
+  if (allUnits_ != nullptr) allUnits_->Follow();
   hintHandler_->Refresh();
 }
 
@@ -335,6 +338,7 @@ void TFormUC::RaisePanel(QWidget* panel) {
     BuildInfoTexts();
     ShowInfoText();
   }
+  if (panel != allUnits_) LeaveAllUnits();
   panel->raise();
 }
 
@@ -369,7 +373,9 @@ void TFormUC::ShowInfoText() {
 QWidget* TFormUC::FrontPanel() const {
   QWidget* front = nullptr;
   for (QObject* child : children()) {
-    if (child == panelRechner_ || child == panelInfo_ || child == panelReklame_) front = static_cast<QWidget*>(child);
+    if (child == panelRechner_ || child == panelInfo_ || child == panelReklame_ || child == allUnits_) {
+      front = static_cast<QWidget*>(child);
+    }
   }
   return front;
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -21,6 +22,7 @@
 
 namespace umrido::ui {
 
+class AllUnitsPanel;
 class Backdrop;
 class CalcPanel;
 class CategoryList;
@@ -81,6 +83,11 @@ class TFormUC : public QWidget {
   // Opens the unit finder over the window; built on first use.
   void ShowUnitFinder();
   UnitFinder* Finder() const { return finder_; }
+  // The panel of all units (form_uc_all_units.cpp): to the front, built on
+  // first use; the toggle goes back to the panel that was in front before.
+  void ShowAllUnits();
+  void ToggleAllUnits();
+  AllUnitsPanel* AllUnits() const { return allUnits_; }
 
   // Writers shared by several actions.
   void LabelTextSchreiben();
@@ -147,6 +154,11 @@ class TFormUC : public QWidget {
   void EnsureCalculatorPad();
   // The hints of `root`'s controls in the current language.
   void WriteHints(const QWidget& root);
+  void EnsureAllUnits();
+  // The all-units panel goes behind another one.
+  void LeaveAllUnits();
+  // The context menu of EditN.
+  void InstallResultMenu();
 
   std::unique_ptr<Converter> converter_;
   std::unique_ptr<Calculator> calculator_;
@@ -158,6 +170,10 @@ class TFormUC : public QWidget {
   qreal bannerDpr_ = 0.0;  // pixel ratio the banner was drawn for; 0 = not yet
   bool screenWatched_ = false;
   UnitFinder* finder_ = nullptr;
+  AllUnitsPanel* allUnits_ = nullptr;
+  QPointer<QWidget> panelBeforeAllUnits_;
+  bool rechnerDownBefore_ = false;
+  bool infoDownBefore_ = false;
 
   std::unique_ptr<StatusHintHandler> hintHandler_;
   QPixmap decoration_;

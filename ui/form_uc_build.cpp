@@ -248,6 +248,7 @@ void TFormUC::ConnectActions() {
   }
 
   panelRechner_->onKey = [this](CalcKey key) { CalcKeyClick(key); };
+  InstallResultMenu();
 }
 
 void TFormUC::FormCreate(const StoredSettings& settings) {

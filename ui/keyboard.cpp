@@ -31,6 +31,7 @@ const std::vector<ShortcutRow>& Shortcuts() {
       {QKeySequence(Qt::Key_F6), [](TFormUC& f) { f.SpeedButtonInsertVClick(); }},
       {QKeySequence(Qt::Key_F7), [](TFormUC& f) { f.SpeedButtonCopyNClick(); }},
       {QKeySequence(Qt::Key_F8), [](TFormUC& f) { f.SwitchLanguage(); }},
+      {QKeySequence(Qt::Key_F9), [](TFormUC& f) { f.ToggleAllUnits(); }},
   };
   return rows;
 }

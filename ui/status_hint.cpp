@@ -36,6 +36,8 @@ void StatusHintHandler::Refresh() {
 bool StatusHintHandler::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ToolTip:
+      if (watched->property(kOwnToolTips).toBool()) break;
+      return true;
     case QEvent::StatusTip:
     case QEvent::WhatsThis:
       return true;  // hints go to the status line only

@@ -10,6 +10,9 @@ namespace umrido::ui {
 
 // Hints live in this dynamic property of each control.
 inline constexpr char kHintProperty[] = "umridoHint";
+// A control with this property set shows tool tips of its own (cut-short
+// texts shown whole); every other control's hints go to the status line.
+inline constexpr char kOwnToolTips[] = "umridoOwnToolTips";
 
 // Sets `w`'s hint and, as screen readers want a name, its accessible name.
 // `accessibleName` replaces the hint there when given.

@@ -37,6 +37,15 @@ inline constexpr std::string_view kApplicationTitle = "Umrido";
 // Fixed in the layout; the same in both languages.
 inline constexpr std::string_view kInfoHeading = "Information";
 
+// The panel of all units of the current quantity, and the way to it from
+// the result field's context menu.
+inline constexpr TextPair kAllUnitsHeading{"Alle Einheiten", "All units"};
+inline constexpr TextPair kShowAllUnits{"Alle Einheiten anzeigen", "Show all units"};
+inline constexpr TextPair kAllUnitsTableHint{"Klick oder Enter: als Zieleinheit wählen",
+                                             "Click or Enter: make it the target unit"};
+inline constexpr TextPair kAllUnitsCopyHint{"Tabelle in die Zwischenablage kopieren", "Copy table to clipboard"};
+inline constexpr TextPair kAllUnitsColumns[3] = {{"Wert", "Value"}, {"Symbol", "Symbol"}, {"Name", "Name"}};
+
 // The contents of the two information texts.
 QString InfoText(bool german);
 

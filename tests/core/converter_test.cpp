@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace umrido {
 namespace {
@@ -267,6 +268,45 @@ TEST(Converter, CopyButtonCopiesTheWholeResultVerbatim) {
   cb.writable = false;
   c.EditVCut(cb);  // what cannot be copied is not cut
   EXPECT_EQ(c.EditV().Text(), "2");
+}
+
+// The all-units table: every unit of every quantity as the target, from every
+// source unit, must read as EditN reads after picking that target.
+TEST(Converter, ResultWithTargetIsEditNWithThatTarget) {
+  const char* const kInputs[] = {
+      "5",        "1234,5", "-0,001",  "123456789",
+      "0",        "273,15", "-273,15", "-459,67",  // Temperature around its zero points
+      "32",       "-40",    "1E4930",               // overflows where the factor grows the value
+      "1E-4940",  "",       "-",                    // the failure text
+  };
+  int units = 0;
+  int overflowFailed = 0;  // "1E4930" in a unit it does not fit
+  int overflowShown = 0;
+  for (CategoryId id = 0; id < kCategoryCount; ++id) {
+    const int n = UnitCatalogue::Category(id)->unitCount;
+    units += n;
+    Converter c(false, true, id);
+    EXPECT_EQ(c.ResultWithTarget(n), kConversionFailed);
+    for (UnitRow from = 0; from < n; ++from) {
+      Pick(c, Side::V, from);
+      for (const char* input : kInputs) {
+        Enter(c, input);
+        std::vector<std::string> table;
+        for (UnitRow to = 0; to < n; ++to) table.push_back(c.ResultWithTarget(to));
+        for (UnitRow to = 0; to < n; ++to) {
+          Pick(c, Side::N, to);
+          ASSERT_EQ(table[static_cast<std::size_t>(to)], c.EditN().Text())
+              << "category " << id << ", " << from << " -> " << to << ", input \"" << input << "\"";
+          if (std::string_view(input) == "1E4930") {
+            (c.EditN().Text() == kConversionFailed ? overflowFailed : overflowShown) += 1;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(units, 573);
+  EXPECT_GT(overflowFailed, 100);
+  EXPECT_GT(overflowShown, 100);
 }
 
 }  // namespace
