@@ -1,0 +1,226 @@
+// The all-units panel: how it comes to the front and goes back, what its
+// table shows after each kind of change, and what clicks and keys in it do.
+// Runs with the comma as decimal separator.
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+#include <QToolTip>
+
+#include "all_units_panel.h"
+#include "ui_test_support.h"
+#include "unit_catalogue.h"
+
+using umrido::ListPositionOf;
+using umrido::UnitCatalogue;
+using umrido::test::U8;
+using umrido::ui::AllUnitsModel;
+
+namespace {
+
+constexpr int kPressure = 22;
+constexpr int kPsi = 13;
+constexpr int kBar = 3;
+constexpr int kKPa = 1;
+
+}  // namespace
+
+class AllUnitsTest : public QObject, umrido::test::WindowFixture {
+  Q_OBJECT
+
+ private:
+  QLineEdit* Field(const char* name) const { return Get<QLineEdit>(name); }
+  const umrido::ConversionState& State() const { return form_->Conversion().State(); }
+  AllUnitsModel* Model() const { return form_->AllUnits()->Model(); }
+  QTableView* Table() const { return form_->AllUnits()->Table(); }
+  QString Cell(int row, int column) const { return Model()->index(row, column).data().toString(); }
+  void Key(QKeyCombination key) const { QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers()); }
+
+  void TypeIntoEditV(const char* text) {
+    Field("EditV")->setFocus();
+    Field("EditV")->selectAll();
+    QTest::keyClicks(Field("EditV"), QLatin1String(text));
+  }
+
+  // Pressure with psi as the source and 5 typed.
+  void FivePsi() {
+    umrido::test::ClickListEntry(form_.get(), ListPositionOf(kPressure, true));
+    umrido::test::PickUnit(form_.get(), "ImageV", 18 * kPsi + 4);
+    TypeIntoEditV("5");
+  }
+
+  // The table holds the current quantity's units in the strip's order and
+  // language, EditN's text in the target's row, and marks exactly the source
+  // and target rows.
+  void CheckTableFollows() {
+    const umrido::CategoryEntry* category = UnitCatalogue::Category(State().CurrentCategory);
+    const bool german = form_->LanguageFlag();
+    QCOMPARE(Model()->rowCount(), category->unitCount);
+    for (int row = 0; row < category->unitCount; ++row) {
+      QCOMPARE(Cell(row, AllUnitsModel::kSymbol), U8(category->units[row].Symbol(german)));
+      QCOMPARE(Cell(row, AllUnitsModel::kName), U8(category->units[row].Name(german)));
+      const bool marked = row == State().RowV || row == State().RowN;
+      QCOMPARE(Model()->index(row, AllUnitsModel::kValue).data(Qt::FontRole).value<QFont>().bold(), marked);
+    }
+    QCOMPARE(Cell(State().RowN, AllUnitsModel::kValue), Field("EditN")->text());
+    QCOMPARE(Model()->headerData(AllUnitsModel::kValue, Qt::Horizontal).toString(),
+             german ? QStringLiteral("Wert") : QStringLiteral("Value"));
+    QCOMPARE(form_->AllUnits()->Heading()->text(), german ? QStringLiteral("Alle Einheiten") : QStringLiteral("All units"));
+  }
+
+ private slots:
+  void init() { StartFresh(); }
+  void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
+
+  void psiInBarAndAClickPicksTheTarget() {
+    FivePsi();
+    // Nothing of the panel exists before it is first asked for.
+    QVERIFY(form_->AllUnits() == nullptr);
+    Key(Qt::Key_F9);
+    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelAlleEinheiten"));
+    QCOMPARE(Model()->rowCount(), 21);
+    QCOMPARE(Cell(kBar, AllUnitsModel::kSymbol), QStringLiteral("bar"));
+    QCOMPARE(Cell(kBar, AllUnitsModel::kValue), QStringLiteral("0,34473786"));
+    const QString kPaValue = Cell(kKPa, AllUnitsModel::kValue);
+    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {},
+                      Table()->visualRect(Model()->index(kKPa, AllUnitsModel::kName)).center());
+    QCOMPARE(State().RowN, kKPa);
+    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("kPa"));
+    QCOMPARE(Field("EditN")->text(), kPaValue);
+    QCOMPARE(kPaValue, QStringLiteral("34,473786"));
+  }
+
+  // Each kind of change, made while the table is in front.
+  void followsEveryChange_data() {
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("keystroke") << QList<QKeyCombination>{} << QStringLiteral("12,5");
+    QTest::newRow("failed input") << QList<QKeyCombination>{} << QStringLiteral("-");
+    QTest::newRow("source pick") << QList<QKeyCombination>{Qt::ALT | Qt::Key_Down} << QString();
+    QTest::newRow("target pick") << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down} << QString();
+    QTest::newRow("swap") << QList<QKeyCombination>{Qt::ALT | Qt::Key_Down, Qt::Key_F5} << QString();
+    QTest::newRow("quantity") << QList<QKeyCombination>{Qt::CTRL | Qt::Key_Up} << QStringLiteral("3");
+    QTest::newRow("language") << QList<QKeyCombination>{Qt::Key_F8} << QString();
+    QTest::newRow("language and back")
+        << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down, Qt::Key_F8, Qt::Key_F8} << QString();
+  }
+
+  void followsEveryChange() {
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(QString, typed);
+    FivePsi();
+    Key(Qt::Key_F9);
+    for (QKeyCombination key : keys) Key(key);
+    if (!typed.isEmpty()) TypeIntoEditV(qPrintable(typed));
+    CheckTableFollows();
+  }
+
+  // Behind another panel the table does not follow; in front again it has
+  // caught up.
+  void catchesUpComingToTheFront() {
+    Key(Qt::Key_F9);
+    Key(Qt::Key_F9);
+    FivePsi();
+    Key(Qt::CTRL | Qt::Key_Down);
+    Key(Qt::Key_F9);
+    CheckTableFollows();
+  }
+
+  void keysInTheTable() {
+    FivePsi();
+    Key(Qt::Key_F9);
+    Table()->setFocus();
+    QVERIFY(Table()->hasFocus());
+    const struct {
+      QKeyCombination key;
+      int row;
+    } moves[] = {{Qt::Key_End, 20}, {Qt::Key_Up, 19}, {Qt::Key_PageUp, -1}, {Qt::Key_Home, 0}, {Qt::Key_Down, 1},
+                 {Qt::Key_PageDown, -1}};
+    for (const auto& move : moves) {
+      const int before = Table()->currentIndex().row();
+      Key(move.key);
+      const int row = Table()->currentIndex().row();
+      if (move.row >= 0) {
+        QCOMPARE(row, move.row);
+      } else {
+        QVERIFY2(std::abs(row - before) > 5, "a page moves by more than a few rows");
+      }
+    }
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    Key(Qt::CTRL | Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0,034473786"));
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    QCOMPARE(State().RowN, kBar);
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("0,34473786"));
+    QVERIFY(Table()->hasFocus());
+
+    // The whole table, for a spreadsheet, in the interface language.
+    Key(Qt::Key_F8);
+    QTest::mouseClick(form_->AllUnits()->CopyKey(), Qt::LeftButton);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 21);
+    QCOMPARE(lines[kBar], QStringLiteral("0,34473786\tbar\tBar"));
+    QCOMPARE(lines[18], QStringLiteral("0,35153479\tkgf/cm²\tKilogram-force per square centimeter"));
+  }
+
+  // F9 goes back to what was in front, with the panel buttons as they were;
+  // the table takes the keyboard only while in front.
+  void panelsAndFocus() {
+    Key(Qt::Key_F2);
+    Key(Qt::Key_F9);
+    QVERIFY(!Get<QToolButton>("SpeedButtonRechner")->isChecked());
+    QCOMPARE(Table()->focusPolicy(), Qt::StrongFocus);
+    Table()->setFocus();
+    Key(Qt::Key_F1);
+    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelInfo"));
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
+    QCOMPARE(Table()->focusPolicy(), Qt::NoFocus);
+    Key(Qt::Key_F9);
+    Key(Qt::Key_F9);
+    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelInfo"));
+    QVERIFY(Get<QToolButton>("SpeedButtonInfo")->isChecked());
+    Key(Qt::Key_F9);
+    Key(Qt::Key_F2);
+    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelRechner"));
+    Key(Qt::Key_F9);
+    Key(Qt::Key_F4);
+    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelReklame"));
+  }
+
+  void resultMenuLeadsThere() {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), Field("EditN")->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Field("EditN"), &event);
+    auto* menu = Get<QMenu>("EditNMenu");
+    QVERIFY(menu != nullptr);
+    const QList<QAction*> actions = menu->actions();
+    QVERIFY(actions.last()->text().startsWith(QStringLiteral("Alle Einheiten anzeigen")));
+    actions.last()->trigger();
+    menu->close();
+    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelAlleEinheiten"));
+  }
+
+  // Names cut short show whole as tool tips, the one exception to the
+  // status line.
+  void toolTipsShowWholeNames() {
+    FivePsi();
+    Key(Qt::Key_F9);
+    const QModelIndex name = Model()->index(6, AllUnitsModel::kName);
+    const QPoint at = Table()->visualRect(name).center();
+    QHelpEvent help(QEvent::ToolTip, at, Table()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(Table()->viewport(), &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QString::fromUtf8("Atmosphäre absolut (ata) = Atmosphäre techn. (at)"));
+  }
+};
+
+QTEST_MAIN(AllUnitsTest)
+#include "all_units_test.moc"
