@@ -23,10 +23,11 @@ void TFormUC::EnsureAllUnits() {
 
 void TFormUC::ShowAllUnits() {
   if (allUnits_ != nullptr && allUnits_->InFront()) return;
-  EnsureAllUnits();
   // F9 again goes back to this panel with its button as it was; meanwhile
   // neither button is down, so either brings its panel forward at once.
+  // (Asked before the panel is made, which puts it on top.)
   panelBeforeAllUnits_ = FrontPanel();
+  EnsureAllUnits();
   rechnerDownBefore_ = speedButtonRechner_->isChecked();
   infoDownBefore_ = speedButtonInfo_->isChecked();
   speedButtonRechner_->setChecked(false);

@@ -12,6 +12,7 @@
 
 #include <vector>
 
+#include "all_units_panel.h"
 #include "category_list.h"
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
@@ -72,6 +73,8 @@ const struct KeyCase {
     {"F6 paste", "EditN", {Qt::Key_F6}, kLengthDe, 0, 0, kBanner, "7"},
     {"F7 copy", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F7}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"F8 language", "EditV", {Qt::Key_F8}, ListPositionOf(2, false), 0, 0, kBanner, "1"},
+    {"F9 all units", "EditN", {Qt::Key_F9}, kLengthDe, 0, 0, "PanelAlleEinheiten", "1"},
+    {"F2 F9 F9 calculator again", "EditV", {Qt::Key_F2, Qt::Key_F9, Qt::Key_F9}, kLengthDe, 0, 0, "PanelRechner", "1"},
 };
 
 }  // namespace
@@ -210,6 +213,34 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(State().RowV, 4);
     list->child(8)->actionInterface()->doAction(press);
     QCOMPARE(State().RowV, 0);
+  }
+
+  // The all-units table is a table named by its heading, with column
+  // headers; its focused row and, while in front, its new values are told.
+  void allUnitsTableAsAScreenReaderReadsIt() {
+    ListenToScreenReaderEvents();
+    QTest::keyClick(Field("EditV"), Qt::Key_F9);
+    QTableView* table = form_->AllUnits()->Table();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(table);
+    QCOMPARE(iface->role(), QAccessible::Table);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Alle Einheiten"));
+    QAccessibleTableInterface* cells = iface->tableInterface();
+    QCOMPARE(cells->rowCount(), 21);
+    QCOMPARE(cells->columnDescription(0), QStringLiteral("Wert"));
+    QCOMPARE(cells->cellAt(6, 1)->text(QAccessible::Name), QStringLiteral("km"));
+    QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Description), QStringLiteral("Von Nach"));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_End);
+    QVERIFY(WasHeard(QAccessible::Focus, QStringLiteral("TableAlleEinheiten")));
+    heard.clear();
+    Field("EditV")->setFocus();
+    QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
+    QVERIFY(WasHeard(QAccessible::TableModelChanged, QStringLiteral("TableAlleEinheiten")));
+    QVERIFY(WasHeard(QAccessible::NameChanged, form_->AllUnits()->Model()->Value(20)));
+    QTest::keyClick(Field("EditV"), Qt::Key_F1);
+    heard.clear();
+    QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
+    QVERIFY(!WasHeard(QAccessible::TableModelChanged, QStringLiteral("TableAlleEinheiten")));
   }
 
   void changesAreAnnounced() {
