@@ -1,6 +1,6 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, and the result field after a value is typed.
+unit, the result field after a value is typed, and the table of all units.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -42,6 +42,12 @@ def by_name(app, name, role=None):
     return None
 
 
+def fresh(node):
+    """Drops what the client cached of `node` and below; true."""
+    node.clear_cache()
+    return True
+
+
 def checked(group):
     return [e.name for e in group if e.getState().contains(pyatspi.STATE_CHECKED)]
 
@@ -75,7 +81,27 @@ def main():
         edit_v.queryComponent().grabFocus()
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
         wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
-        print("atspi_check: groups, entries, checked units and the typed result read over AT-SPI")
+
+        # Pressure, 5 psi, and F9: the table of all units, named by its heading.
+        druck = next(e for e in by_name(app, "Kategorie wählen", "list") if e.name == "Druck")
+        druck.queryAction().doAction(0)
+        wait_for("the pressure units", lambda: len([e for e in source]) == 21 and checked(source) == ["Pascal = Newton pro Quadratmeter (Pa=N/m²)"])
+        psi = next(e for e in source if e.name.endswith("(lbf./in²=psi)"))
+        psi.queryAction().doAction(0)
+        wait_for("psi as the source", lambda: checked(source) == [psi.name])
+        edit_v.queryComponent().grabFocus()
+        # The window's own shortcuts want it to be the active window, which
+        # without a window manager takes the X input focus given to it.
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "UMRIDO", "windowfocus", "--sync"], check=True)
+        subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5", "F9"], check=True)
+        # The panel is made on first use, after the client cached the tree.
+        table = wait_for("the table 'Alle Einheiten'", lambda: fresh(app) and by_name(app, "Alle Einheiten", "table"))
+        cells = table.queryTable()
+        assert cells.nRows == 21 and cells.nColumns == 3, (cells.nRows, cells.nColumns)
+        assert cells.getColumnDescription(0) == "Wert", cells.getColumnDescription(0)
+        bar = next(r for r in range(cells.nRows) if cells.getAccessibleAt(r, 1).name == "bar")
+        wait_for("the bar row's value", lambda: cells.getAccessibleAt(bar, 0).name == "0.34473786")
+        print("atspi_check: groups, entries, checked units, the typed result and the all-units table read over AT-SPI")
     finally:
         program.terminate()
         program.wait(timeout=10)
