@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "all_units_panel.h"
 #include "converter.h"
 #include "form_uc.h"
 #include "unit_catalogue.h"
@@ -68,12 +69,16 @@ bool Prepare(umrido::CategoryId category, int rowV, int rowN) {
 
 // Types "5" after the "1", then Backspace, and so on; every keystroke must
 // change EditN to the conversion of the new input. With `paint`, the event
-// loop also runs, so the time includes drawing the changed fields.
-void RunKeystrokes(benchmark::State& state, umrido::CategoryId category, int rowV, int rowN, bool paint) {
+// loop also runs, so the time includes drawing the changed fields. With
+// `allUnits` the table of all units is in front and follows each keystroke;
+// its rows work out their values when drawn or read.
+void RunKeystrokes(benchmark::State& state, umrido::CategoryId category, int rowV, int rowN, bool paint,
+                   bool allUnits = false) {
   if (!Prepare(category, rowV, rowN)) {
     state.SkipWithError("EditV could not be prepared");
     return;
   }
+  if (allUnits) g_form->ShowAllUnits();
   QLineEdit* editV = Field("EditV");
   QLineEdit* editN = Field("EditN");
   const auto& conversion = g_form->Conversion();
@@ -102,6 +107,13 @@ void RunKeystrokes(benchmark::State& state, umrido::CategoryId category, int row
     ++n;
   }
   state.SetItemsProcessed(state.iterations());
+  if (!allUnits) return;
+  const umrido::ui::AllUnitsModel* table = g_form->AllUnits()->Model();
+  if (table->rowCount() != umrido::UnitCatalogue::Category(category)->unitCount ||
+      table->Value(rowN) != editN->text()) {
+    state.SkipWithError("the table does not show what EditN shows");
+  }
+  g_form->ToggleAllUnits();
 }
 
 constexpr umrido::CategoryId kLength = 2;
@@ -122,6 +134,9 @@ umrido::CategoryId LargestQuantity() {
 void BM_KeystrokeLength(benchmark::State& state) { RunKeystrokes(state, kLength, kKm, kMile, false); }
 BENCHMARK(BM_KeystrokeLength);
 
+void BM_KeystrokeLengthAllUnits(benchmark::State& state) { RunKeystrokes(state, kLength, kKm, kMile, false, true); }
+BENCHMARK(BM_KeystrokeLengthAllUnits);
+
 void BM_KeystrokeTemperature(benchmark::State& state) {
   RunKeystrokes(state, kTemperature, kCelsius, kFahrenheit, false);
 }
@@ -135,6 +150,11 @@ BENCHMARK(BM_Keystroke21Units);
 
 void BM_KeystrokeLengthPainted(benchmark::State& state) { RunKeystrokes(state, kLength, kKm, kMile, true); }
 BENCHMARK(BM_KeystrokeLengthPainted);
+
+void BM_KeystrokeLengthPaintedAllUnits(benchmark::State& state) {
+  RunKeystrokes(state, kLength, kKm, kMile, true, true);
+}
+BENCHMARK(BM_KeystrokeLengthPaintedAllUnits);
 
 }  // namespace
 

@@ -150,6 +150,20 @@ AllUnitsTable::AllUnitsTable(QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+void AllUnitsTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                const QList<int>& roles) {
+  // A keystroke changes the values only: their column is drawn again, not
+  // the whole table, which the view would do for any change of many cells.
+  QWidget* port = viewport();
+  const bool oneColumn = topLeft.column() == bottomRight.column() && !port->testAttribute(Qt::WA_UpdatesDisabled);
+  if (oneColumn) port->setAttribute(Qt::WA_UpdatesDisabled, true);
+  QTableView::dataChanged(topLeft, bottomRight, roles);
+  if (!oneColumn) return;
+  port->setAttribute(Qt::WA_UpdatesDisabled, false);
+  const int column = topLeft.column();
+  port->update(QRect(columnViewportPosition(column), 0, columnWidth(column), port->height()));
+}
+
 void AllUnitsTable::keyPressEvent(QKeyEvent* e) {
   const int row = currentIndex().isValid() ? currentIndex().row() : -1;
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
