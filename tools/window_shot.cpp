@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     if (arg == QLatin1String("all")) {
       constexpr umrido::CategoryId kPressure = 22;
       form.PickUnit(kPressure, 13, umrido::Side::V);  // psi
-      form.PickRow(umrido::Side::N, 3);   // bar
+      form.PickRow(umrido::Side::N, 3);               // bar
       auto* editV = form.findChild<QLineEdit*>(QStringLiteral("EditV"));
       for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_5}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_5 ? QStringLiteral("5") : "\b");

@@ -150,8 +150,7 @@ AllUnitsTable::AllUnitsTable(QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void AllUnitsTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                                const QList<int>& roles) {
+void AllUnitsTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
   // A keystroke changes the values only: their column is drawn again, not
   // the whole table, which the view would do for any change of many cells.
   QWidget* port = viewport();
@@ -212,7 +211,8 @@ AllUnitsPanel::AllUnitsPanel(QWidget* parent, const Converter& converter, const 
   auto fitSymbols = [this] {
     table_->resizeColumnToContents(AllUnitsModel::kSymbol);
     QHeaderView* h = table_->horizontalHeader();
-    if (h->sectionSize(AllUnitsModel::kSymbol) > kSymbolMaxWidth) h->resizeSection(AllUnitsModel::kSymbol, kSymbolMaxWidth);
+    if (h->sectionSize(AllUnitsModel::kSymbol) > kSymbolMaxWidth)
+      h->resizeSection(AllUnitsModel::kSymbol, kSymbolMaxWidth);
   };
   connect(model_, &QAbstractItemModel::modelReset, this, fitSymbols);
   connect(model_, &QAbstractItemModel::headerDataChanged, this, fitSymbols);

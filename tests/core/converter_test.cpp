@@ -274,10 +274,10 @@ TEST(Converter, CopyButtonCopiesTheWholeResultVerbatim) {
 // source unit, must read as EditN reads after picking that target.
 TEST(Converter, ResultWithTargetIsEditNWithThatTarget) {
   const char* const kInputs[] = {
-      "5",        "1234,5", "-0,001",  "123456789",
-      "0",        "273,15", "-273,15", "-459,67",  // Temperature around its zero points
-      "32",       "-40",    "1E4930",               // overflows where the factor grows the value
-      "1E-4940",  "",       "-",                    // the failure text
+      "5",       "1234,5", "-0,001",  "123456789",
+      "0",       "273,15", "-273,15", "-459,67",  // Temperature around its zero points
+      "32",      "-40",    "1E4930",              // overflows where the factor grows the value
+      "1E-4940", "",       "-",                   // the failure text
   };
   int units = 0;
   int overflowFailed = 0;  // "1E4930" in a unit it does not fit

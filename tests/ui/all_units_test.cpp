@@ -40,7 +40,9 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
   AllUnitsModel* Model() const { return form_->AllUnits()->Model(); }
   QTableView* Table() const { return form_->AllUnits()->Table(); }
   QString Cell(int row, int column) const { return Model()->index(row, column).data().toString(); }
-  void Key(QKeyCombination key) const { QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers()); }
+  void Key(QKeyCombination key) const {
+    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+  }
 
   void TypeIntoEditV(const char* text) {
     Field("EditV")->setFocus();
@@ -71,7 +73,8 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Cell(State().RowN, AllUnitsModel::kValue), Field("EditN")->text());
     QCOMPARE(Model()->headerData(AllUnitsModel::kValue, Qt::Horizontal).toString(),
              german ? QStringLiteral("Wert") : QStringLiteral("Value"));
-    QCOMPARE(form_->AllUnits()->Heading()->text(), german ? QStringLiteral("Alle Einheiten") : QStringLiteral("All units"));
+    QCOMPARE(form_->AllUnits()->Heading()->text(),
+             german ? QStringLiteral("Alle Einheiten") : QStringLiteral("All units"));
   }
 
  private slots:
@@ -107,8 +110,9 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     QTest::newRow("swap") << QList<QKeyCombination>{Qt::ALT | Qt::Key_Down, Qt::Key_F5} << QString();
     QTest::newRow("quantity") << QList<QKeyCombination>{Qt::CTRL | Qt::Key_Up} << QStringLiteral("3");
     QTest::newRow("language") << QList<QKeyCombination>{Qt::Key_F8} << QString();
-    QTest::newRow("language and back")
-        << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down, Qt::Key_F8, Qt::Key_F8} << QString();
+    QTest::newRow("language and back") << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down, Qt::Key_F8,
+                                                                 Qt::Key_F8}
+                                       << QString();
   }
 
   void followsEveryChange() {
@@ -140,8 +144,8 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     const struct {
       QKeyCombination key;
       int row;
-    } moves[] = {{Qt::Key_End, 20}, {Qt::Key_Up, 19}, {Qt::Key_PageUp, -1}, {Qt::Key_Home, 0}, {Qt::Key_Down, 1},
-                 {Qt::Key_PageDown, -1}};
+    } moves[] = {{Qt::Key_End, 20}, {Qt::Key_Up, 19},  {Qt::Key_PageUp, -1},
+                 {Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_PageDown, -1}};
     for (const auto& move : moves) {
       const int before = Table()->currentIndex().row();
       Key(move.key);
