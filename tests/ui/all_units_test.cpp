@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -109,6 +110,8 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     QTest::newRow("target pick") << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down} << QString();
     QTest::newRow("swap") << QList<QKeyCombination>{Qt::ALT | Qt::Key_Down, Qt::Key_F5} << QString();
     QTest::newRow("quantity") << QList<QKeyCombination>{Qt::CTRL | Qt::Key_Up} << QStringLiteral("3");
+    // Druck (8) to Masse, flächenbezogen (24): from 21 units to 21 others.
+    QTest::newRow("quantity of as many units") << QList<QKeyCombination>(16, Qt::CTRL | Qt::Key_Down) << QString();
     QTest::newRow("language") << QList<QKeyCombination>{Qt::Key_F8} << QString();
     QTest::newRow("language and back") << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down, Qt::Key_F8,
                                                                  Qt::Key_F8}
@@ -134,6 +137,23 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     Key(Qt::CTRL | Qt::Key_Down);
     Key(Qt::Key_F9);
     CheckTableFollows();
+  }
+
+  // A keystroke draws the new values.
+  void drawsTheNewValues() {
+    FivePsi();
+    Key(Qt::Key_F9);
+    QTest::qWait(20);
+    struct PaintWatch : QObject {
+      QRegion painted;
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+      }
+    } watch;
+    Table()->viewport()->installEventFilter(&watch);
+    TypeIntoEditV("7");
+    QTRY_VERIFY(watch.painted.contains(Table()->visualRect(Model()->index(kBar, AllUnitsModel::kValue))));
   }
 
   void keysInTheTable() {
