@@ -164,12 +164,13 @@ void PadKey::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, face);
   }
   if (hasFocus()) {
-    // The ring: the system's highlight with a white line inside, to stand
-    // out on grey, blue and red faces alike.
-    p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    // The ring: a dark band of the system's highlight with a white line
+    // inside, to stand out on grey, blue and red faces alike.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(palette().color(QPalette::Highlight).darker(150), 3));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
     p.setPen(QPen(Qt::white, 1));
-    p.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+    p.drawRoundedRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5), 3, 3);
   }
 }
 
