@@ -36,10 +36,9 @@ const struct {
 void TypeOnPad(const QString& keys) {
   Qt::KeyboardModifiers mods = Qt::NoModifier;
   for (const QChar c : keys) {
-    static const QHash<QChar, Qt::Key> kNamed = {{u'↑', Qt::Key_Up},     {u'↓', Qt::Key_Down},
-                                                  {u'←', Qt::Key_Left},   {u'→', Qt::Key_Right},
-                                                  {u'␣', Qt::Key_Space},  {u'⏎', Qt::Key_Return},
-                                                  {u'␛', Qt::Key_Escape}};
+    static const QHash<QChar, Qt::Key> kNamed = {{u'↑', Qt::Key_Up},    {u'↓', Qt::Key_Down},  {u'←', Qt::Key_Left},
+                                                 {u'→', Qt::Key_Right}, {u'␣', Qt::Key_Space}, {u'⏎', Qt::Key_Return},
+                                                 {u'␛', Qt::Key_Escape}};
     if (c == u'⌃') {
       mods = Qt::ControlModifier;
       continue;
@@ -183,6 +182,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), Display());
     QCOMPARE(Display()->selectedText(), QStringLiteral("123"));
+    QTest::keyClick(Display(), Qt::Key_End);
     QTest::keyClick(Get("EditV"), Qt::Key_F2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Get("EditV"));
@@ -239,6 +239,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(editN, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Display());
     QCOMPARE(Display()->selectedText(), QStringLiteral("123"));
+    QTest::keyClick(Display(), Qt::Key_End);
     editN->setFocus(Qt::MouseFocusReason);
     // The middle button moves no caret, so the engine's own rule shows.
     QTest::mouseClick(Display(), Qt::MiddleButton, {}, QPoint(2, 10));

@@ -57,7 +57,13 @@ const struct KeyCase {
   const char* editN;
 } kKeyCases[] = {
     {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
-    {"Ctrl+PgUp from the pad", "EditV", {Qt::Key_F2, Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, "PanelRechner",
+    {"Ctrl+PgUp from the pad",
+     "EditV",
+     {Qt::Key_F2, Qt::CTRL | Qt::Key_PageUp},
+     kLengthDe - 1,
+     0,
+     0,
+     "PanelRechner",
      "1"},
     {"Ctrl+Down stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_Down), 50, 0,
      0, kBanner, "1"},
