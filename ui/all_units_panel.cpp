@@ -163,6 +163,31 @@ void AllUnitsTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& b
   port->update(QRect(columnViewportPosition(column), 0, columnWidth(column), port->height()));
 }
 
+bool AllUnitsTable::event(QEvent* e) {
+  // The keys that move, choose and copy here are the table's even where the
+  // window has a shortcut on them (Page Up/Down scroll the information text).
+  if (e->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(e);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (key->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (plain) e->accept();
+        break;
+      default:
+        if (key->matches(QKeySequence::Copy)) e->accept();
+        break;
+    }
+  }
+  return QTableView::event(e);
+}
+
 void AllUnitsTable::keyPressEvent(QKeyEvent* e) {
   const int row = currentIndex().isValid() ? currentIndex().row() : -1;
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {

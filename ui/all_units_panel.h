@@ -60,6 +60,7 @@ class AllUnitsTable : public QTableView {
   void rowCopied(int row);
 
  protected:
+  bool event(QEvent* e) override;
   void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override;
   void keyPressEvent(QKeyEvent* e) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

@@ -32,7 +32,7 @@ void TFormUC::ShowAllUnits() {
   infoDownBefore_ = speedButtonInfo_->isChecked();
   speedButtonRechner_->setChecked(false);
   speedButtonInfo_->setChecked(false);
-  allUnits_->raise();
+  RaisePanel(allUnits_);
   allUnits_->SetInFront(true);
 }
 

@@ -1,6 +1,7 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, the result field after a value is typed, and the table of all units.
+unit, the result field after a value is typed, the calculator's pad
+reached by F2 and typed on, and the table of all units.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -82,6 +83,19 @@ def main():
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
         wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
 
+        # The calculator by keyboard alone: F2 hands the pad the focus, where
+        # typed keys press pad keys. Shortcuts want an active window, which
+        # without a window manager only the X input focus makes.
+        subprocess.run(["xdotool", "search", "--name", "^UMRIDO", "windowfocus", "--sync"], check=True)
+        subprocess.run(["xdotool", "key", "--delay", "50", "F2"], check=True)
+        shift = wait_for("the focused Shift key",
+                         lambda: next((n for n in walk(app) if n.name == "Shift-Taste"
+                                       and n.getState().contains(pyatspi.STATE_FOCUSED)), None))
+        assert shift.getRoleName() == "push button", shift.getRoleName()
+        subprocess.run(["xdotool", "type", "--delay", "50", "2^10="], check=True)
+        display = by_name(app, "Kalkulator", "text")
+        wait_for("the display showing 1024", lambda: text_of(display) == "1024")
+
         # Pressure, 5 psi, and F9: the table of all units, named by its heading.
         druck = next(e for e in by_name(app, "Kategorie wählen", "list") if e.name == "Druck")
         druck.queryAction().doAction(0)
@@ -90,9 +104,6 @@ def main():
         psi.queryAction().doAction(0)
         wait_for("psi as the source", lambda: checked(source) == [psi.name])
         edit_v.queryComponent().grabFocus()
-        # The window's own shortcuts want it to be the active window, which
-        # without a window manager takes the X input focus given to it.
-        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "UMRIDO", "windowfocus", "--sync"], check=True)
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5", "F9"], check=True)
         # The panel is made on first use, after the client cached the tree.
         table = wait_for("the table 'Alle Einheiten'", lambda: fresh(app) and by_name(app, "Alle Einheiten", "table"))
@@ -101,7 +112,7 @@ def main():
         assert cells.getColumnDescription(0) == "Wert", cells.getColumnDescription(0)
         bar = next(r for r in range(cells.nRows) if cells.getAccessibleAt(r, 1).name == "bar")
         wait_for("the bar row's value", lambda: cells.getAccessibleAt(bar, 0).name == "0.34473786")
-        print("atspi_check: groups, entries, checked units, the typed result and the all-units table read over AT-SPI")
+        print("atspi_check: groups, entries, checked units, the typed result, the pad by keyboard and the all-units table read over AT-SPI")
     finally:
         program.terminate()
         program.wait(timeout=10)
