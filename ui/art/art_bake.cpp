@@ -65,9 +65,7 @@ int main(int argc, char** argv) {
   for (int size : umrido::art::kIconSizes) entries.push_back({"icon" + std::to_string(size), 1});
 
   QByteArray out =
-      "// Made by art_bake at build time; do not edit.\n#include \"baked.h\"\n\n"
-      "#if defined(__ELF__)\n#define UMRIDO_PACKED_ART __attribute__((section(\"umrido_packed_art\")))\n"
-      "#else\n#define UMRIDO_PACKED_ART\n#endif\n\nnamespace umrido::art {\n\n";
+      "// Made by art_bake at build time; do not edit.\n#include \"baked.h\"\n\nnamespace umrido::art {\n\n";
   QByteArray table = "extern const BakedPicture kBakedPictures[];\nconst BakedPicture kBakedPictures[] = {\n";
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const QImage image = umrido::art::DrawnPicture(entries[i].name.c_str(), entries[i].dpr);
@@ -77,12 +75,8 @@ int main(int argc, char** argv) {
                               : packing == Packing::kRuns ? InRuns(image)
                                                           : QByteArray(reinterpret_cast<const char*>(image.constBits()),
                                                                        static_cast<qsizetype>(image.sizeInBytes()));
-    // Aligned for an image that uses the pixels in place. What is packed with
-    // zlib is what a start with the banner in front never reads; in a section
-    // of its own it lies in one stretch, which the program advises apart
-    // (app/main.cpp) so that reading the pictures beside it does not map it.
-    out += "alignas(16) static const unsigned char kPicture" + QByteArray::number(qulonglong(i)) + "[]" +
-           (packing == Packing::kZlib ? " UMRIDO_PACKED_ART" : "") + " = {";
+    // Aligned for an image that uses the pixels in place.
+    out += "alignas(16) static const unsigned char kPicture" + QByteArray::number(qulonglong(i)) + "[] = {";
     for (int b = 0; b < packed.size(); ++b) {
       if (b % 24 == 0) out += "\n";
       out += QByteArray::number(static_cast<unsigned char>(packed[b])) + ",";
