@@ -341,7 +341,7 @@ void TFormUC::RaisePanel(QWidget* panel) {
 void TFormUC::EnsureBanner() {
   if (bannerDpr_ == dpr_) return;
   bannerDpr_ = dpr_;
-  imageReklame_->ShowPicture("banner", dpr_);
+  imageReklame_->setPixmap(art::Picture("banner", dpr_));
 }
 
 void TFormUC::EnsureCalculatorPad() {

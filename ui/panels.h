@@ -71,11 +71,6 @@ class PictureLabel : public QLabel {
  public:
   PictureLabel(QWidget* parent, const char* name, const QRect& geometry);
 
-  // Shows the stored picture `picture` (a name that outlives the label, such
-  // as a literal) at `dpr`. One stored in runs is painted from them on every
-  // paint and never held unpacked; any other is shown as a pixmap.
-  void ShowPicture(const char* picture, qreal dpr);
-
   std::function<void(Qt::MouseButton, QPoint)> onPress;
   std::function<void(Qt::MouseButton, QPoint)> onRelease;
 
@@ -83,11 +78,6 @@ class PictureLabel : public QLabel {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void paintEvent(QPaintEvent* e) override;
-
- private:
-  const char* runs_ = nullptr;  // the picture painted from its runs, if any
-  qreal runsDpr_ = 1;
 };
 
 // A glyph rendered for the common pixel ratios, so buttons stay sharp on
