@@ -5,7 +5,6 @@
 
 #include <map>
 
-#include "category_list.h"
 #include "form_uc.h"
 #include "panels.h"
 #include "unit_strip.h"
@@ -170,83 +169,7 @@ void UnitEntryInterface::doAction(const QString& name) {
   selector_->form()->PickRow(selector_->side(), row());
 }
 
-class QuantityListInterface;
-
-// One quantity of the list: selected where the list's selection stands;
-// pressing it chooses the quantity as a click on it does.
-class QuantityEntryInterface : public EntryInterface {
- public:
-  QuantityEntryInterface(QuantityListInterface* list, int row);
-
-  QString text(QAccessible::Text t) const override;
-  QRect rect() const override;
-  QAccessible::Role role() const override { return QAccessible::ListItem; }
-  QAccessible::State state() const override;
-  void doAction(const QString& name) override;
-
- private:
-  CategoryList* list() const;
-  QuantityListInterface* owner_;
-};
-
-// The quantity list: a list of its entries (its scroll bar is reached by
-// the entries' own scrolling).
-class QuantityListInterface : public QAccessibleWidget {
- public:
-  explicit QuantityListInterface(CategoryList* w) : QAccessibleWidget(w, QAccessible::List) {}
-
-  CategoryList* list() const { return static_cast<CategoryList*>(widget()); }
-
-  int childCount() const override { return list()->Count(); }
-  QAccessibleInterface* child(int index) const override {
-    auto* self = const_cast<QuantityListInterface*>(this);
-    return entries_.Get(index, childCount(), [self, index] { return new QuantityEntryInterface(self, index); });
-  }
-  int indexOfChild(const QAccessibleInterface* child) const override { return entries_.RowOf(child, childCount()); }
-  QAccessibleInterface* childAt(int x, int y) const override {
-    const QPoint local = list()->viewport()->mapFromGlobal(QPoint(x, y));
-    return list()->viewport()->rect().contains(local) ? child(list()->RowAt(local.y())) : nullptr;
-  }
-  QAccessibleInterface* focusChild() const override {
-    return list()->hasFocus() ? child(list()->CurrentRow()) : nullptr;
-  }
-
- private:
-  mutable EntryCache entries_;
-};
-
-QuantityEntryInterface::QuantityEntryInterface(QuantityListInterface* list, int row)
-    : EntryInterface(list, row), owner_(list) {}
-
-CategoryList* QuantityEntryInterface::list() const { return owner_->list(); }
-
-QString QuantityEntryInterface::text(QAccessible::Text t) const {
-  return t == QAccessible::Name ? list()->Text(row()) : QString();
-}
-
-QRect QuantityEntryInterface::rect() const {
-  const QWidget* viewport = list()->viewport();
-  const QRect shown = list()->RowRect(row()).intersected(viewport->rect());
-  return shown.isEmpty() ? QRect() : QRect(viewport->mapToGlobal(shown.topLeft()), shown.size());
-}
-
-QAccessible::State QuantityEntryInterface::state() const {
-  QAccessible::State s;
-  s.selectable = true;
-  s.focusable = true;
-  s.selected = isValid() && list()->CurrentRow() == row();
-  s.focused = s.selected && list()->hasFocus();
-  s.offscreen = !list()->RowRect(row()).intersects(list()->viewport()->rect());
-  s.invisible = s.offscreen;
-  return s;
-}
-
-void QuantityEntryInterface::doAction(const QString& name) {
-  if (name == pressAction() && isValid()) list()->Choose(row());
-}
-
 QAccessibleInterface* Factory(const QString&, QObject* object) {
-  if (auto* list = qobject_cast<CategoryList*>(object)) return new QuantityListInterface(list);
   auto* label = qobject_cast<PictureLabel*>(object);
   if (label == nullptr || qobject_cast<UnitStrip*>(label->parentWidget()) == nullptr) return nullptr;
   if (label->objectName() == QLatin1String("ImageV")) return new SelectorInterface(label, Side::V);

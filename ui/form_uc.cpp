@@ -54,7 +54,7 @@ void TFormUC::ListBoxUCClick(int position) {
   converter_->ListBoxUCClick(position);
   LabelTextSchreiben();
   PanelUnitHoeheAnpassen();
-  labelUnit_->setText(listBoxUC_->Text(position));
+  if (QListWidgetItem* item = listBoxUC_->item(position)) labelUnit_->setText(item->text());
   MirrorConverter();
 }
 
@@ -265,12 +265,12 @@ void TFormUC::AlleTexteSchreiben() {
 
   for (int p = 0; p < kCategoryCount; ++p) {
     const CategoryEntry* category = UnitCatalogue::Category(CategoryAtListPosition(p, languageFlag_));
-    if (category != nullptr) listBoxUC_->SetText(p, FromUtf8(category->Name(languageFlag_)));
+    if (category != nullptr) listBoxUC_->item(p)->setText(FromUtf8(category->Name(languageFlag_)));
   }
 
   ShowInfoText();
 
-  if (listBoxUC_->CurrentRow() >= 0) labelUnit_->setText(listBoxUC_->Text(listBoxUC_->CurrentRow()));
+  if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
   hintHandler_->Refresh();
 }
 
@@ -284,7 +284,7 @@ void TFormUC::SpeedButtonDClick() {
   converter_->SetLanguage(true);
   calculator_->SetLanguage(true);
   // Not the user's choice: no category change, nothing converted again.
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), false), true));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), false), true));
   AlleTexteSchreiben();
   LabelTextSchreiben();
 }
@@ -296,7 +296,7 @@ void TFormUC::SpeedButtonEClick() {
   languageFlag_ = false;
   converter_->SetLanguage(false);
   calculator_->SetLanguage(false);
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), true), false));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), true), false));
   AlleTexteSchreiben();
   LabelTextSchreiben();
 }

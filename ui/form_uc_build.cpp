@@ -314,7 +314,7 @@ void TFormUC::showEvent(QShowEvent* e) {
 StoredSettings TFormUC::CurrentSettings() const {
   StoredSettings s;
   s.category = converter_->State().CurrentCategory;
-  s.listPosition = listBoxUC_->CurrentRow();
+  s.listPosition = listBoxUC_->currentRow();
   s.angleMode = calculator_->State().AngleMode;
   s.german = languageFlag_;
   s.bannerFirst = bannerFirst_;

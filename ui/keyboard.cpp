@@ -45,11 +45,11 @@ void TFormUC::InstallShortcuts() {
 }
 
 void TFormUC::StepQuantity(int delta) {
-  const int position = listBoxUC_->CurrentRow() + delta;
-  if (position < 0 || position >= listBoxUC_->Count()) return;
+  const int position = listBoxUC_->currentRow() + delta;
+  if (position < 0 || position >= listBoxUC_->count()) return;
   // The list reports a new current row as the user's choice, which runs the
   // category change of a click.
-  listBoxUC_->SetCurrentRow(position);
+  listBoxUC_->setCurrentRow(position);
 }
 
 void TFormUC::StepUnit(Side side, int delta) {

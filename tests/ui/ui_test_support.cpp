@@ -70,8 +70,8 @@ void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton 
 
 void ClickListEntry(const QWidget* form, int position) {
   auto* list = Find<umrido::ui::CategoryList>(form, "ListBoxUC");
-  list->ScrollTo(position);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->RowRect(position).center());
+  list->scrollToItem(list->item(position));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
 }
 
 }  // namespace umrido::test
