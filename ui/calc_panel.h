@@ -8,7 +8,6 @@
 #include <QToolButton>
 
 #include <array>
-#include <functional>
 
 #include "calc_engine.h"
 #include "field_edit.h"
@@ -48,9 +47,6 @@ class CalcPanel : public Panel {
   void BuildPad();
   bool HasPad() const { return strip_ != nullptr; }
 
-  // Any key of the panel was clicked, the clipboard keys included.
-  std::function<void(CalcKey)> onKey;
-
   FieldEdit* Display() const { return editCalc_; }
   QLabel* Heading() const { return labelCalc_; }
   QWidget* IndicatorStrip() const { return strip_; }
@@ -65,6 +61,10 @@ class CalcPanel : public Panel {
   // Shows the layer flags and angle mode: indicator bands and the keys on top
   // of the stacked cells. The display is mirrored by the window.
   void ShowModes(const CalcState& state);
+
+ signals:
+  // Any key of the panel was clicked, the clipboard keys included.
+  void keyClicked(CalcKey key);
 
  private:
   FieldEdit* editCalc_;

@@ -81,12 +81,6 @@ TFormUC::~TFormUC() {
   // The controls outlive the engines by a moment (Qt deletes children after
   // this body and the members); focus changes or signals on their way out
   // must not reach the window any more.
-  for (FieldEdit* field : findChildren<FieldEdit*>()) {
-    field->onKeyPress = nullptr;
-    field->onKeyRelease = nullptr;
-    field->onFocusIn = nullptr;
-    field->onFocusOut = nullptr;
-  }
   for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
 }
 
@@ -215,8 +209,8 @@ void TFormUC::BuildStatusBar() {
 
 void TFormUC::ConnectActions() {
   connect(listBoxUC_, &CategoryList::userSelected, this, &TFormUC::ListBoxUCClick);
-  panelUnit_->onPress = [this](Side side, int y) { ImageMouseDown(side, y); };
-  panelUnit_->onRelease = [this] { ImageMouseUp(); };
+  connect(panelUnit_, &UnitStrip::pressed, this, &TFormUC::ImageMouseDown);
+  connect(panelUnit_, &UnitStrip::released, this, &TFormUC::ImageMouseUp);
   connect(speedButtonSwap_, &QToolButton::clicked, this, &TFormUC::SpeedButtonSwapClick);
   connect(speedButtonInsertV_, &QToolButton::clicked, this, &TFormUC::SpeedButtonInsertVClick);
   connect(speedButtonCopyN_, &QToolButton::clicked, this, &TFormUC::SpeedButtonCopyNClick);
@@ -226,28 +220,28 @@ void TFormUC::ConnectActions() {
   connect(speedButtonE_, &QToolButton::clicked, this, &TFormUC::SpeedButtonEClick);
   connect(speedButtonEnd_, &QToolButton::clicked, this, &TFormUC::SpeedButtonEndClick);
 
-  imageReklame_->onPress = [this](Qt::MouseButton, QPoint) { reklamePressed_ = true; };
-  imageReklame_->onRelease = [this](Qt::MouseButton, QPoint pos) {
+  connect(imageReklame_, &PictureLabel::pressed, this, [this] { reklamePressed_ = true; });
+  connect(imageReklame_, &PictureLabel::released, this, [this](Qt::MouseButton, QPoint pos) {
     if (!reklamePressed_) return;
     reklamePressed_ = false;
     ImageReklameMouseUp(pos);
-  };
+  });
 
-  editV_->onKeyPress = [this](QKeyEvent* e) { return EditVKey(e); };
-  editN_->onKeyPress = [this](QKeyEvent* e) { return EditNKey(e); };
   FieldEdit* editCalc = panelRechner_->Display();
-  editCalc->onKeyPress = [this](QKeyEvent* e) { return EditCalcKey(e); };
-  editCalc->onKeyRelease = [this](QKeyEvent* e) { EditCalcKeyUp(e); };
-  editV_->onFocusIn = [this](Qt::FocusReason r) { EditVFocusIn(r); };
-  editN_->onFocusIn = [this](Qt::FocusReason r) { EditNFocusIn(r); };
-  editCalc->onFocusIn = [this](Qt::FocusReason r) { EditCalcFocusIn(r); };
+  connect(editV_, &FieldEdit::keyPressed, this, [this](QKeyEvent* e) { e->setAccepted(EditVKey(e)); });
+  connect(editN_, &FieldEdit::keyPressed, this, [this](QKeyEvent* e) { e->setAccepted(EditNKey(e)); });
+  connect(editCalc, &FieldEdit::keyPressed, this, [this](QKeyEvent* e) { e->setAccepted(EditCalcKey(e)); });
+  connect(editCalc, &FieldEdit::keyReleased, this, &TFormUC::EditCalcKeyUp);
+  connect(editV_, &FieldEdit::focusEntered, this, &TFormUC::EditVFocusIn);
+  connect(editN_, &FieldEdit::focusEntered, this, &TFormUC::EditNFocusIn);
+  connect(editCalc, &FieldEdit::focusEntered, this, &TFormUC::EditCalcFocusIn);
   for (FieldEdit* field : {editV_, editN_, editCalc}) {
-    field->onFocusOut = [this, field](Qt::FocusReason r) { FieldFocusOut(field, r); };
+    connect(field, &FieldEdit::focusLeft, this, [this, field](Qt::FocusReason r) { FieldFocusOut(field, r); });
     connect(field, &QLineEdit::selectionChanged, this, [this, field] { FieldSelectionMoved(field); });
     connect(field, &QLineEdit::cursorPositionChanged, this, [this, field] { FieldSelectionMoved(field); });
   }
 
-  panelRechner_->onKey = [this](CalcKey key) { CalcKeyClick(key); };
+  connect(panelRechner_, &CalcPanel::keyClicked, this, &TFormUC::CalcKeyClick);
 }
 
 void TFormUC::FormCreate(const StoredSettings& settings) {

@@ -97,12 +97,12 @@ PictureLabel::PictureLabel(QWidget* parent, const char* name, const QRect& geome
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent* e) {
-  if (onPress) onPress(e->button(), PixelOf(e));
+  emit pressed(e->button(), PixelOf(e));
   e->accept();
 }
 
 void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
-  if (onRelease) onRelease(e->button(), PixelOf(e));
+  emit released(e->button(), PixelOf(e));
   e->accept();
 }
 

@@ -6,8 +6,6 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include <functional>
-
 #include "artwork.h"
 
 namespace umrido::ui {
@@ -71,8 +69,9 @@ class PictureLabel : public QLabel {
  public:
   PictureLabel(QWidget* parent, const char* name, const QRect& geometry);
 
-  std::function<void(Qt::MouseButton, QPoint)> onPress;
-  std::function<void(Qt::MouseButton, QPoint)> onRelease;
+ signals:
+  void pressed(Qt::MouseButton button, QPoint pos);
+  void released(Qt::MouseButton button, QPoint pos);
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;

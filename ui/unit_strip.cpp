@@ -39,12 +39,10 @@ UnitStrip::UnitStrip(QWidget* parent) : Panel(parent, "PanelUnit", QRect(kPositi
   imageN_ = new PictureLabel(this, "ImageN", kSelectorN);
   for (Side side : {Side::V, Side::N}) {
     PictureLabel* selector = Selector(side);
-    selector->onPress = [this, side](Qt::MouseButton, QPoint pos) {
-      if (onPress) onPress(side, pos.y());
-    };
-    selector->onRelease = [this](Qt::MouseButton, QPoint) {
-      if (onRelease) onRelease();
-    };
+    connect(selector, &PictureLabel::pressed, this, [this, side](Qt::MouseButton, QPoint pos) {
+      emit pressed(side, pos.y());
+    });
+    connect(selector, &PictureLabel::released, this, &UnitStrip::released);
   }
   markeV_ = new QLabel(this);
   markeV_->setObjectName(QStringLiteral("ImageMarkeV"));
