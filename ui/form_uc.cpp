@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusTipEvent>
 
 #include "accessibility.h"
 #include "artwork.h"
@@ -246,7 +247,7 @@ void TFormUC::LabelTextSchreiben() {
     panelUnit_->SetRow(r, FromUtf8(unit.Symbol(languageFlag_)), FromUtf8(unit.Name(languageFlag_)));
   }
   AnnounceUnitsRewritten(panelUnit_);
-  hintHandler_->Refresh();
+  RefreshHint();
 }
 
 void TFormUC::PanelUnitHoeheAnpassen() {
@@ -271,7 +272,7 @@ void TFormUC::AlleTexteSchreiben() {
   ShowInfoText();
 
   if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
-  hintHandler_->Refresh();
+  RefreshHint();
 }
 
 // ------------------------------------------------------- language, panels
@@ -326,6 +327,31 @@ void TFormUC::WriteHints(const QWidget& root) {
   }
 }
 
+void TFormUC::ShowHint(const QString& hint) {
+  if (labelInfo_->text() != hint) labelInfo_->setText(hint);
+}
+
+void TFormUC::RefreshHint() { ShowHint(HoveredHint(*this)); }
+
+void TFormUC::ShowFocusHint() { ShowHint(focusWidget() != nullptr ? HintOf(focusWidget()) : QString()); }
+
+bool TFormUC::event(QEvent* e) {
+  // Every status tip of the window's controls ends here.
+  if (e->type() == QEvent::StatusTip) {
+    ShowHint(static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+bool TFormUC::focusNextPrevChild(bool next) {
+  // Tab and Shift+Tab: the keyboard user learns what the new control is for
+  // as a mouse user does by pointing at it.
+  const bool moved = QWidget::focusNextPrevChild(next);
+  if (moved) ShowFocusHint();
+  return moved;
+}
+
 void TFormUC::RaisePanel(QWidget* panel) {
   // The banner, the calculator's keys and the information texts are made
   // only once they first come to the front: a user may never look at them.
@@ -354,7 +380,7 @@ void TFormUC::EnsureCalculatorPad() {
   if (!calculator_) return;
   WriteHints(*panelRechner_);
   MirrorCalculator();
-  hintHandler_->Refresh();
+  RefreshHint();
 }
 
 void TFormUC::ShowInfoText() {

@@ -77,7 +77,6 @@ TFormUC::TFormUC(QWidget* parent)
 }
 
 TFormUC::~TFormUC() {
-  if (hintHandler_) qApp->removeEventFilter(hintHandler_.get());
   // The controls outlive the engines by a moment (Qt deletes children after
   // this body and the members); focus changes or signals on their way out
   // must not reach the window any more.
@@ -245,9 +244,8 @@ void TFormUC::ConnectActions() {
 }
 
 void TFormUC::FormCreate(const StoredSettings& settings) {
-  // 1. The status line follows the pointer from now on.
-  hintHandler_ = std::make_unique<StatusHintHandler>(labelInfo_);
-  qApp->installEventFilter(hintHandler_.get());
+  // 1. The status line follows the pointer: the controls' hints are status
+  // tips, which Qt passes up to the window (event()).
   // 2. Both markers show the same dot.
   panelUnit_->SetMarkerPicture(art::Marker(dpr_));
   // 3. The calculator's clipboard keys carry the header's pictures.

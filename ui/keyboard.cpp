@@ -40,7 +40,12 @@ void TFormUC::InstallShortcuts() {
     auto* shortcut = new QShortcut(row.key, this);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(true);
-    connect(shortcut, &QShortcut::activated, this, [this, run = row.run] { run(*this); });
+    connect(shortcut, &QShortcut::activated, this, [this, run = row.run] {
+      const QWidget* focus = focusWidget();
+      run(*this);
+      // A shortcut that moves the keyboard shows where it went, as Tab does.
+      if (focusWidget() != focus) ShowFocusHint();
+    });
   }
 }
 

@@ -4,14 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
-#include <QToolTip>
 
 #include "category_list.h"
 #include "status_hint.h"
@@ -194,7 +192,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(status->text(), english);
   }
 
-  void statusLineClearsAndTooltipsStayHidden() {
+  void statusLineClearsWhenThePointerLeaves() {
     Click("SpeedButtonRechner");
     auto* status = Get<QLabel>("LabelInfo");
     // Leaving a control for a bare spot of its panel clears the line.
@@ -202,12 +200,27 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(status->text(), QStringLiteral("Programm beenden ?"));
     QTest::mouseMove(form_.get(), QPoint(535, 438));
     QCOMPARE(status->text(), QString());
-    // Not even a tooltip set by hand shows.
-    QWidget* tan = Get("SpeedButtonTan");
-    tan->setToolTip(QStringLiteral("tip"));
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), tan->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(tan, &help);
-    QVERIFY(!QToolTip::isVisible());
+  }
+
+  // A control that takes the keyboard by Tab or by a shortcut shows its hint
+  // as pointing at it would; the pointer's next move shows what it points at.
+  void statusLineShowsTheHintOfTheKeyboardsControl() {
+    auto* status = Get<QLabel>("LabelInfo");
+    umrido::test::HoverOver(Get("SpeedButtonEnd"));
+    QTest::keyClick(Get("EditV"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Get("EditN"));
+    QCOMPARE(status->text(), QStringLiteral("Ergebnis"));
+    QTest::keyClick(Get("EditN"), Qt::Key_Backtab);
+    QCOMPARE(status->text(), QStringLiteral("Eingabe"));
+    umrido::test::HoverOver(Get("SpeedButtonSwap"));
+    QCOMPARE(status->text(), QStringLiteral("Tauschen"));
+    Get("EditCalc")->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(status->text(), QStringLiteral("Tauschen"));  // not by the keyboard
+    QTest::keyClick(Get("EditCalc"), Qt::Key_F5);          // swap: the focus stays
+    QCOMPARE(status->text(), QStringLiteral("Tauschen"));
+    QTest::keyClick(Get("EditCalc"), Qt::Key_Down, Qt::ControlModifier);  // next quantity: EditV takes it
+    QCOMPARE(QApplication::focusWidget(), Get("EditV"));
+    QCOMPARE(status->text(), QStringLiteral("Eingabe"));
   }
 
   // A unit without a name is announced by its symbol.
