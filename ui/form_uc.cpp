@@ -24,8 +24,6 @@ namespace umrido::ui {
 
 namespace {
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 void MirrorField(FieldEdit& w, const TextField& f) {
   const QString text = QString::fromStdString(f.Text());
   // The engine counts characters; so does QString for every text these
@@ -262,7 +260,12 @@ void TFormUC::AlleTexteSchreiben() {
   panelRechner_->Heading()->setText(kLabelCalc.Get(languageFlag_));
   panelRechner_->Display()->setAccessibleName(kLabelCalc.Get(languageFlag_));
   WriteHints(*this);
-  SetHint(panelUnit_->Selector(Side::N), HintOf(panelUnit_->Selector(Side::V)));
+  // Both selectors carry the one hint; screen readers hear them as groups
+  // named by their side.
+  const QString selectorHint = HintOf(panelUnit_->Selector(Side::V));
+  for (Side side : {Side::V, Side::N}) {
+    SetHint(panelUnit_->Selector(side), selectorHint, SelectorGroupName(side, languageFlag_));
+  }
 
   for (int p = 0; p < kCategoryCount; ++p) {
     const CategoryEntry* category = UnitCatalogue::Category(CategoryAtListPosition(p, languageFlag_));

@@ -32,8 +32,6 @@ constexpr QRect kPanelListe{0, 55, 211, 347};
 constexpr QRect kPanelHeader{-8, 0, 625, 35};
 constexpr QRect kPanelStatus{-8, 423, 625, 32};
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
   QPalette pal = w->palette();
   pal.setColor(role, colour);

@@ -18,8 +18,6 @@ constexpr TextPair kResultsName{"Gefundene Einheiten", "Units found"};
 // Over the header's fields and the strip's top, clear of the title bar.
 constexpr QRect kPlace{97, 34, 420, 240};
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 }  // namespace
 
 UnitFinder::UnitFinder(QWidget* window) : QFrame(window, Qt::Popup) {

@@ -73,9 +73,8 @@ void UnitStrip::SetRow(int row, const QString& caption, const QString& hint) {
 }
 
 void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {
-  const auto rowOf = [](const QLabel* marker) { return (marker->y() - MarkerTop(0)) / kRowPitch; };
-  const UnitRow oldV = rowOf(markeV_);
-  const UnitRow oldN = rowOf(markeN_);
+  const UnitRow oldV = MarkedRow(Side::V);
+  const UnitRow oldN = MarkedRow(Side::N);
   markeV_->move(kMarkerLeftV, MarkerTop(rowV));
   markeN_->move(kMarkerLeftN, MarkerTop(rowN));
   AnnounceMarker(imageV_, oldV, rowV);
@@ -83,5 +82,10 @@ void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {
 }
 
 void UnitStrip::SetStripHeight(int height) { resize(kWidth, height); }
+
+void UnitStrip::PressRow(Side side, UnitRow row) {
+  emit pressed(side, row * kRowPitch);
+  emit released();
+}
 
 }  // namespace umrido::ui

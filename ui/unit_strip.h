@@ -33,6 +33,11 @@ class UnitStrip : public Panel {
   QLabel* Row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
   PictureLabel* Selector(Side side) const { return side == Side::V ? imageV_ : imageN_; }
   QLabel* Marker(Side side) const { return side == Side::V ? markeV_ : markeN_; }
+  // The rows inside the panel, and the row a side's marker stands on.
+  int ShownRows() const { return (height() - kStripTopMargin) / kStripPitch; }
+  UnitRow MarkedRow(Side side) const { return (Marker(side)->y() - MarkerTop(0)) / kRowPitch; }
+  // A press and release on `row` of the side's selector.
+  void PressRow(Side side, UnitRow row);
 
  signals:
   // A press (any button) on a selector at vertical position y, and the
