@@ -1,14 +1,10 @@
 // The first frame the window shows: whatever start-up leaves out or prepares
-// ahead of time, the user must see the same window. Two kinds of check:
-// - renderings made by this build, compared with each other: the panels made
-//   late (the banner, the calculator's keys) look the same whether they were
-//   made at start or on their first way to the front, and the banner shows
-//   exactly what its drawing code draws. These hold on any system.
-// - the whole frame against reference pictures in frames/, frozen from one
-//   system. Their pixels depend on Qt's version and on the font that stands
-//   in for Arial, so the check is skipped where either differs from what
-//   frames/taken_with.txt names. UMRIDO_RECORD_FRAMES=1 writes the references
-//   and that file anew (only ever from a build whose pictures are known right).
+// ahead of time, the user must see the same window. Renderings of this build
+// are compared with each other, which holds on any system; the whole frame is
+// compared with reference pictures in frames/ only where Qt's version and the
+// font standing in for Arial are those of frames/taken_with.txt.
+// UMRIDO_RECORD_FRAMES=1 writes the references and that file anew (only ever
+// from a build whose pictures are known right).
 #include <QApplication>
 #include <QDir>
 #include <QFile>

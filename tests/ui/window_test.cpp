@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 
@@ -137,21 +136,6 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(list->currentRow(), germanPosition);
   }
 
-  // A drag with the button held chooses the entry it ends on, once.
-  void listDragChoosesWhereItEnds() {
-    auto* list = Get<umrido::ui::CategoryList>("ListBoxUC");
-    QWidget* viewport = list->viewport();
-    const QPoint from = list->visualItemRect(list->item(3)).center();
-    const QPoint to = list->visualItemRect(list->item(5)).center();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-    QCOMPARE(list->currentRow(), 5);
-    QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->item(5)->text());
-    QCOMPARE(form_->Conversion().State().CurrentCategory, CategoryAtListPosition(5, true));
-  }
-
   // Every control's hint in both languages, as listed in hints.tsv: an edit
   // of a text has to be made there too, on purpose.
   void everyHintAsListed() {
@@ -192,21 +176,15 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(status->text(), english);
   }
 
-  void statusLineClearsWhenThePointerLeaves() {
-    Click("SpeedButtonRechner");
+  // Leaving a control for a bare spot of its panel clears the line. A control
+  // that takes the keyboard by Tab or by a shortcut shows its hint as pointing
+  // at it would; the pointer's next move shows what it points at.
+  void statusLineFollowsPointerAndKeyboard() {
     auto* status = Get<QLabel>("LabelInfo");
-    // Leaving a control for a bare spot of its panel clears the line.
     umrido::test::HoverOver(Get("SpeedButtonEnd"));
     QCOMPARE(status->text(), QStringLiteral("Programm beenden ?"));
     QTest::mouseMove(form_.get(), QPoint(535, 438));
     QCOMPARE(status->text(), QString());
-  }
-
-  // A control that takes the keyboard by Tab or by a shortcut shows its hint
-  // as pointing at it would; the pointer's next move shows what it points at.
-  void statusLineShowsTheHintOfTheKeyboardsControl() {
-    auto* status = Get<QLabel>("LabelInfo");
-    umrido::test::HoverOver(Get("SpeedButtonEnd"));
     QTest::keyClick(Get("EditV"), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Get("EditN"));
     QCOMPARE(status->text(), QStringLiteral("Ergebnis"));
