@@ -940,7 +940,8 @@ constexpr bool OrdersMatchPositions() {
   }
   return true;
 }
-static_assert(OrdersMatchPositions(), "list orders, position columns or ids disagree, or a unit table's length is out of range");
+static_assert(OrdersMatchPositions(),
+              "list orders, position columns or ids disagree, or a unit table's length is out of range");
 
 constexpr int UnitTotal() {
   int total = 0;

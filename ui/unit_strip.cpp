@@ -39,9 +39,8 @@ UnitStrip::UnitStrip(QWidget* parent) : Panel(parent, "PanelUnit", QRect(kPositi
   imageN_ = new PictureLabel(this, "ImageN", kSelectorN);
   for (Side side : {Side::V, Side::N}) {
     PictureLabel* selector = Selector(side);
-    connect(selector, &PictureLabel::pressed, this, [this, side](Qt::MouseButton, QPoint pos) {
-      emit pressed(side, pos.y());
-    });
+    connect(selector, &PictureLabel::pressed, this,
+            [this, side](Qt::MouseButton, QPoint pos) { emit pressed(side, pos.y()); });
     connect(selector, &PictureLabel::released, this, &UnitStrip::released);
   }
   markeV_ = new QLabel(this);
