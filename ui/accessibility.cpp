@@ -131,7 +131,7 @@ QString UnitEntryInterface::text(QAccessible::Text t) const {
   if (!isValid()) return {};
   // The row's caption is the unit's symbol, its hint the unit's name.
   const QLabel* cell = selector_->strip()->Row(row());
-  const QString symbol = cell->text();
+  QString symbol = cell->text();
   const QString name = HintOf(cell);
   if (t == QAccessible::Name) return name.isEmpty() ? symbol : name + QStringLiteral(" (") + symbol + QLatin1Char(')');
   if (t == QAccessible::Description) return symbol;
