@@ -33,15 +33,6 @@ void CategoryList::SetCount(int count) {
   }
 }
 
-void CategoryList::Choose(int row) {
-  if (row < 0 || row >= count()) return;
-  if (row == currentRow()) {
-    emit userSelected(row);
-  } else {
-    setCurrentRow(row);
-  }
-}
-
 void CategoryList::SetRowQuietly(int row) {
   quiet_ = true;
   setCurrentRow(row);

@@ -15,9 +15,6 @@ class CategoryList : public QListWidget {
 
   // `count` entries, all empty.
   void SetCount(int count);
-  // Chooses `row` as a click on it does: selects it, or chooses it again when
-  // it is already selected.
-  void Choose(int row);
   // Moves the selection to `row` (-1: none) without emitting userSelected.
   void SetRowQuietly(int row);
 

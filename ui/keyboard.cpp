@@ -74,7 +74,7 @@ void TFormUC::PickUnit(CategoryId category, UnitRow row, Side side) {
   if (category != converter_->State().CurrentCategory) {
     const int position = ListPositionOf(category, languageFlag_);
     if (position < 0) return;
-    listBoxUC_->Choose(position);
+    listBoxUC_->setCurrentRow(position);
   }
   PickRow(side, row);
 }
