@@ -76,6 +76,12 @@ class TFormUC : public QWidget {
   void BringCalculatorToFront();
   void BringInfoToFront();
   void BringBannerToFront();
+  // Gives the calculator's pad the keyboard while the calculator is in front.
+  void FocusCalculatorPad();
+  // A page of the information text up (-1) or down (1) while it is in front.
+  void ScrollInfoText(int pages);
+  // The end button's click.
+  void QuitByKeyboard();
   void SwitchLanguage();
   // Opens the unit finder over the window; built on first use.
   void ShowUnitFinder();
@@ -98,8 +104,8 @@ class TFormUC : public QWidget {
 
  protected:
   bool event(QEvent* e) override;
-  bool focusNextPrevChild(bool next) override;
   void closeEvent(QCloseEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
   void showEvent(QShowEvent* e) override;
 
  private:
@@ -130,6 +136,7 @@ class TFormUC : public QWidget {
   void EditNFocusIn(Qt::FocusReason reason);
   void EditCalcFocusIn(Qt::FocusReason reason);
   void FieldFocusOut(QWidget* field, Qt::FocusReason reason);
+  void PadFocusLeft();
   void FieldSelectionMoved(QWidget* field);
 
   // Mirrors of the engines' state on screen.
@@ -153,6 +160,8 @@ class TFormUC : public QWidget {
   void ShowHint(const QString& hint);
   void RefreshHint();
   void ShowFocusHint();
+  // Moves the focus as Tab (next) or Shift+Tab does; false if it stays.
+  bool TabFocus(bool next);
 
   std::unique_ptr<Converter> converter_;
   std::unique_ptr<Calculator> calculator_;
