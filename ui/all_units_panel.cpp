@@ -13,8 +13,6 @@ namespace umrido::ui {
 
 namespace {
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 // The heading and copy key sit where the calculator has its own; the table
 // takes the place of the information texts.
 constexpr QRect kHeading{30, 4, 150, 24};
@@ -224,8 +222,6 @@ AllUnitsPanel::AllUnitsPanel(QWidget* parent, const Converter& converter, const 
   table_->setFont(font);
   table_->setModel(model_);
   table_->setFocusPolicy(Qt::NoFocus);
-  // The names may be cut short in the table; their tool tips show them whole.
-  table_->viewport()->setProperty(kOwnToolTips, true);
   QHeaderView* header = table_->horizontalHeader();
   header->setSectionResizeMode(AllUnitsModel::kValue, QHeaderView::Fixed);
   header->setSectionResizeMode(AllUnitsModel::kSymbol, QHeaderView::Fixed);
