@@ -97,8 +97,8 @@ def main():
         wait_for("the display showing 1024", lambda: text_of(display) == "1024")
 
         # Pressure, 5 psi, and F9: the table of all units, named by its heading.
-        druck = next(e for e in by_name(app, "Kategorie wählen", "list") if e.name == "Druck")
-        druck.queryAction().doAction(0)
+        # Ctrl+Up eleven times: from Länge (19) to Druck (8) in the German list.
+        subprocess.run(["xdotool", "key", "--delay", "50"] + ["ctrl+Up"] * 11, check=True)
         wait_for("the pressure units", lambda: len([e for e in source]) == 21 and checked(source) == ["Pascal = Newton pro Quadratmeter (Pa=N/m²)"])
         psi = next(e for e in source if e.name.endswith("(lbf./in²=psi)"))
         psi.queryAction().doAction(0)
