@@ -37,7 +37,6 @@ TEST(DisplayForms, ExtremesReadBackWithin16Characters) {
   }
 }
 
-
 // Whole powers that fit the 64-bit mantissa stay exact, and so do the powers of
 // 2 and 10 and a root whose reciprocal degree is a whole number.
 TEST(Powers, ExactCasesStayExact) {
@@ -70,6 +69,8 @@ TEST(Powers, ExactCasesStayExact) {
   EXPECT_FALSE(CalcRoot(5, 0));
   EXPECT_FALSE(CalcPower(10, 5000));
   EXPECT_EQ(CalcPower(10, -5000).value_or(-1), 0);
+  EXPECT_FALSE(CalcPower(10, 1e6L + 0.5L));
+  EXPECT_EQ(CalcPower(10, -1e6L - 0.5L).value_or(-1), 0);
   EXPECT_EQ(CalcRoot(0, 3).value_or(-1), 0);
 }
 
@@ -166,7 +167,9 @@ TEST(Accuracy, PowersAndRootsAgreeWithAQuadPrecisionReference) {
     Extended a, y;
   };
   std::vector<Pair> pairs;
-  auto logUniform = [&](double lo, double hi) { return Extended(std::exp(std::log(lo) + (std::log(hi) - std::log(lo)) * u(rng))); };
+  auto logUniform = [&](double lo, double hi) {
+    return Extended(std::exp(std::log(lo) + (std::log(hi) - std::log(lo)) * u(rng)));
+  };
   for (int i = 0; i < 3000; ++i) {
     // A result anywhere in the range: the base follows from a target ln r.
     const Extended target = Extended(-11000 + 22000 * u(rng));
@@ -209,7 +212,6 @@ TEST(Accuracy, PowersAndRootsAgreeWithAQuadPrecisionReference) {
   }
 }
 #endif
-
 
 }  // namespace
 }  // namespace umrido

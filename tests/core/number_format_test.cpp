@@ -86,7 +86,6 @@ TEST(FormatNumber, TheLargestValuesStayReadable) {
   EXPECT_EQ(FormatResult(top, ','), "1,1897314E4932");
 }
 
-
 // A long paste is rounded once, half-up from the text's own digits, so a tail
 // of ...4999... never goes up, a tail of ...5000... always does, and below the
 // normal range the digits are the text's, not those of the value as held.

@@ -72,11 +72,15 @@ class SettingsStoreTest : public QObject {
   // cleanly: whatever the user or another program kept there stays.
   void unreadableFileLeftAsItWas_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("binary junk") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\n\x93\xff=\xfe\n[\x01\x02\nUCDRG\n", 23);
+    QTest::newRow("binary junk") << QByteArray(
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\n\x93\xff=\xfe\n[\x01\x02\nUCDRG\n",
+        23);
     QTest::newRow("UTF-16") << Utf16("[General]\r\nUCAktuell1=22\r\nNotes=mine\r\n");
     QTest::newRow("section without ]") << QByteArray("[General\nUCAktuell1=22\nNotes=mine\n");
     QTest::newRow("line without =") << QByteArray("[General]\nUCAktuell1=22\nremember the milk\n");
-    QTest::newRow("undecodable @Variant") << QByteArray("[General]\nUCAktuell1=22\nNotes=@Variant(\\0\\0\\0\\x7f\\0)\n");
+    QTest::newRow("undecodable @Variant")
+        << QByteArray("[General]\nUCAktuell1=22\nNotes=@Variant(\\0\\0\\0\\x7f\\0)\n");
   }
 
   void unreadableFileLeftAsItWas() {
