@@ -77,6 +77,12 @@ class TFormUC : public QWidget {
   void BringCalculatorToFront();
   void BringInfoToFront();
   void BringBannerToFront();
+  // Gives the calculator's pad the keyboard while the calculator is in front.
+  void FocusCalculatorPad();
+  // A page of the information text up (-1) or down (1) while it is in front.
+  void ScrollInfoText(int pages);
+  // The end button's click.
+  void QuitByKeyboard();
   void SwitchLanguage();
   // Opens the unit finder over the window; built on first use.
   void ShowUnitFinder();
@@ -100,6 +106,7 @@ class TFormUC : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
   void showEvent(QShowEvent* e) override;
 
  private:
@@ -130,6 +137,7 @@ class TFormUC : public QWidget {
   void EditNFocusIn(Qt::FocusReason reason);
   void EditCalcFocusIn(Qt::FocusReason reason);
   void FieldFocusOut(QWidget* field, Qt::FocusReason reason);
+  void PadFocusLeft();
   void FieldSelectionMoved(QWidget* field);
 
   // Mirrors of the engines' state on screen.
