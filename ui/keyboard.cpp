@@ -72,6 +72,9 @@ void TFormUC::PickUnit(CategoryId category, UnitRow row, Side side) {
     listBoxUC_->Choose(position);
   }
   PickRow(side, row);
+  // As after a list click: the next digit typed replaces the value.
+  converter_->EditVFocus(true);
+  MirrorConverter();
 }
 
 void TFormUC::BringCalculatorToFront() {
