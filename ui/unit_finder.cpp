@@ -1,5 +1,6 @@
 #include "unit_finder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -94,22 +95,47 @@ void UnitFinder::Close() {
   focusBefore_ = nullptr;
   hide();
   // No result rows outlive the finder's closing.
-  results_->clear();
   matches_.clear();
+  ShowResults();
 }
 
 void UnitFinder::Search() {
   matches_ = UnitSearch::Shared().Find(query_->text().toStdString());
-  results_->clear();
-  for (const UnitMatch& m : matches_) {
+  ShowResults();
+  // Selected anew, so that a screen reader hears the new first result.
+  results_->clearSelection();
+  Highlight(0);
+}
+
+void UnitFinder::ShowResults() {
+  // The rows stay and take new texts, and a screen reader is told of each
+  // change: it may still ask about a row it heard of a keystroke ago.
+  const int count = static_cast<int>(matches_.size());
+  for (int row = 0; row < count; ++row) {
+    const UnitMatch& m = matches_[static_cast<std::size_t>(row)];
     const CategoryEntry* category = UnitCatalogue::Category(m.category);
     const UnitEntry& unit = category->units[m.row];
     QStringList parts{FromUtf8(unit.Symbol(german_))};
     if (!unit.Name(german_).empty()) parts << FromUtf8(unit.Name(german_));
     parts << FromUtf8(category->Name(german_));
-    results_->addItem(parts.join(QStringLiteral(" \u2013 ")));
+    const QString text = parts.join(QStringLiteral(" \u2013 "));
+    if (row == results_->count()) {
+      results_->addItem(text);
+    } else if (results_->item(row)->text() != text) {
+      results_->item(row)->setText(text);
+      Announce(QAccessible::NameChanged, row);
+    }
   }
-  Highlight(0);
+  while (results_->count() > count) {
+    Announce(QAccessible::ObjectDestroyed, results_->count() - 1);
+    delete results_->takeItem(results_->count() - 1);
+  }
+}
+
+void UnitFinder::Announce(QAccessible::Event type, int row) {
+  QAccessibleEvent event(results_, type);
+  event.setChild(row);
+  QAccessible::updateAccessibility(&event);
 }
 
 int UnitFinder::Highlighted() const {
@@ -202,6 +228,10 @@ void TFormUC::ShowUnitFinder() {
     finder_ = new UnitFinder(this);
     finder_->setFont(font());
     finder_->onPick = [this](CategoryId category, UnitRow row, Side side) { PickUnit(category, row, side); };
+    // Screen readers learn of the window's new child, which they would
+    // otherwise not look for in a tree they have read before.
+    QAccessibleEvent created(finder_, QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&created);
   }
   finder_->Open(languageFlag_);
 }

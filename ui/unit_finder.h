@@ -10,6 +10,7 @@
 // elsewhere do not reach the window while it is open.
 #pragma once
 
+#include <QAccessible>
 #include <QFrame>
 #include <QPointer>
 
@@ -48,6 +49,9 @@ class UnitFinder : public QFrame {
 
  private:
   void Search();
+  // Writes the matches into the list's rows.
+  void ShowResults();
+  void Announce(QAccessible::Event type, int row);
   void Pick(Side side);
   // Highlights a result, kept within the list.
   void Highlight(int row);

@@ -1,6 +1,7 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, and the result field after a value is typed.
+unit, the result field after a value is typed, and the unit finder's field
+and result list while it is open.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -46,6 +47,10 @@ def checked(group):
     return [e.name for e in group if e.getState().contains(pyatspi.STATE_CHECKED)]
 
 
+def showing(node):
+    return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
+
+
 def text_of(node):
     text = node.queryText()
     return text.getText(0, text.characterCount)
@@ -75,7 +80,27 @@ def main():
         edit_v.queryComponent().grabFocus()
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
         wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
-        print("atspi_check: groups, entries, checked units and the typed result read over AT-SPI")
+
+        # The unit finder (F3): its field and result list are in the tree
+        # while it is open, the field keeping the focus as the list fills.
+        # Without a window manager the window is made active by hand, as
+        # shortcuts act in the active window only.
+        windows = subprocess.run(["xdotool", "search", "--name", "UMRIDO"], capture_output=True, text=True).stdout
+        for window in windows.split():
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], stderr=subprocess.DEVNULL, check=False)
+        edit_v.queryComponent().grabFocus()
+        subprocess.run(["xdotool", "key", "F3"], check=True)
+        query = wait_for("the finder's field", lambda: by_name(app, "Einheit suchen", "text"))
+        wait_for("the finder's field showing", lambda: showing(query))
+        results = by_name(app, "Gefundene Einheiten", "list")
+        assert results is not None and showing(results)
+        subprocess.run(["xdotool", "type", "--delay", "50", "bar"], check=True)
+        wait_for("the result bar", lambda: results.childCount > 0 and results[0].name.startswith("bar"))
+        assert query.getState().contains(pyatspi.STATE_FOCUSED)
+        assert results[0].getState().contains(pyatspi.STATE_SELECTED)
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        wait_for("the finder closed", lambda: not showing(query) and results.childCount == 0)
+        print("atspi_check: groups, entries, checked units, the typed result and the finder read over AT-SPI")
     finally:
         program.terminate()
         program.wait(timeout=10)
