@@ -146,8 +146,8 @@ int UnitFinder::Highlighted() const {
 void UnitFinder::Highlight(int row) {
   // Selected, not made current: a list reports its new current row to
   // screen readers as the focus, which stays in the field.
+  if (results_->count() == 0) return;
   row = std::clamp(row, 0, results_->count() - 1);
-  if (row < 0) return;
   results_->selectionModel()->select(results_->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
   results_->scrollToItem(results_->item(row));
 }
