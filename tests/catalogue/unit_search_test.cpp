@@ -87,6 +87,14 @@ TEST(UnitSearch, RanksBestFirstAndKeepsToTheLimit) {
   // "in²" starts with the query and "Inertia" has a word starting with it.
   EXPECT_EQ(found.front().rank, MatchRank::ExactSymbol);
   EXPECT_EQ(UnitSearch::Shared().Find("in", 2).size(), 2u);
+  // A whole symbol before an "=" alternative: the minute of time before the
+  // angle's "' = min"; a start before a longer one: kW before kWh.
+  const UnitMatch minute = UnitSearch::Shared().Find("min").front();
+  EXPECT_EQ(minute.category, 5);
+  EXPECT_EQ(minute.row, 2);
+  const UnitMatch kilowatt = UnitSearch::Shared().Find("kilowat").front();
+  EXPECT_EQ(kilowatt.category, 29);
+  EXPECT_EQ(kilowatt.row, 1);
   EXPECT_TRUE(UnitSearch::Shared().Find(" ,. ").empty());
   EXPECT_TRUE(UnitSearch::Shared().Find("xqzw").empty());
 }
