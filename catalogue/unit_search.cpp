@@ -244,11 +244,14 @@ UnitSearch::UnitSearch() {
     firstOf[id] = entries_.size();
     for (UnitRow row = 0; row < category->unitCount; ++row) {
       const UnitEntry& unit = category->units[row];
-      Entry e{id, row, {}, 0, {}, {}, {}, {}};
-      for (std::string_view symbol : {unit.symbolDe, unit.symbolEn}) AddOnce(e.symbols, FoldForSearch(symbol));
-      e.wholeSymbols = e.symbols.size();
-      // "' = ft" is the foot as much as "ft" alone.
-      for (std::string_view symbol : {unit.symbolDe, unit.symbolEn}) AddParts(e.symbols, symbol, "=");
+      Entry e{id, row, {}, false, {}, {}, {}, {}};
+      // "' = ft" is the foot as much as "ft" alone, though less surely than
+      // the one symbol "min" is the minute.
+      for (std::string_view symbol : {unit.symbolDe, unit.symbolEn}) {
+        AddOnce(e.symbols, FoldForSearch(symbol));
+        AddParts(e.symbols, symbol, "=");
+        e.alternatives = e.alternatives || symbol.find('=') != std::string_view::npos;
+      }
       // "Kubikdezimeter = Liter" is the litre, "Inch (Zoll)" the Zoll.
       for (std::string_view name : {unit.nameDe, unit.nameEn}) {
         AddOnce(e.names, FoldForSearch(name));
@@ -310,10 +313,9 @@ std::vector<UnitMatch> UnitSearch::Find(std::string_view query, std::size_t limi
     std::size_t rest = 0;
     bool matched = false;
     if ((e.textStarts & first) != 0) {
-      const auto symbol = std::find(e.symbols.begin(), e.symbols.end(), folded);
-      if (symbol != e.symbols.end()) {
+      if (std::find(e.symbols.begin(), e.symbols.end(), folded) != e.symbols.end()) {
         rank = MatchRank::ExactSymbol;
-        rest = static_cast<std::size_t>(symbol - e.symbols.begin()) < e.wholeSymbols ? 0 : 1;
+        rest = e.alternatives ? 1 : 0;
         matched = true;
       } else if (std::find(e.searchWords.begin(), e.searchWords.end(), folded) != e.searchWords.end()) {
         rank = MatchRank::ExactWord;
