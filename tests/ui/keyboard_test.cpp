@@ -228,6 +228,10 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QVERIFY(list->child(1)->state().selected);
     QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("UnitFinderResults")));
     QVERIFY(!WasHeard(QAccessible::Focus, QStringLiteral("UnitFinderResults")));
+    // The window's shortcuts wait, as behind a popup.
+    QTest::keyClick(finder->Query(), Qt::Key_F8);
+    QVERIFY(form_->LanguageFlag());
+    QVERIFY(finder->isVisible());
     // A click elsewhere closes the finder and changes nothing else.
     QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, List()->mapTo(form_.get(), QPoint(20, 5)));
     QVERIFY(!finder->isVisible());
