@@ -1,7 +1,8 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, the result field after a value is typed, and the unit finder's field
-and result list while it is open.
+unit, the result field after a value is typed, the calculator's pad reached
+by F2 and typed on, and the unit finder's field and result list while it is
+open.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -81,13 +82,21 @@ def main():
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
         wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
 
+        # The calculator by keyboard alone: F2 hands the pad the focus, where
+        # typed keys press pad keys. Shortcuts want an active window, which
+        # without a window manager only the X input focus makes.
+        subprocess.run(["xdotool", "search", "--name", "^UMRIDO", "windowfocus", "--sync"], check=True)
+        subprocess.run(["xdotool", "key", "--delay", "50", "F2"], check=True)
+        shift = wait_for("the focused Shift key",
+                         lambda: next((n for n in walk(app) if n.name == "Shift-Taste"
+                                       and n.getState().contains(pyatspi.STATE_FOCUSED)), None))
+        assert shift.getRoleName() == "push button", shift.getRoleName()
+        subprocess.run(["xdotool", "type", "--delay", "50", "2^10="], check=True)
+        display = by_name(app, "Kalkulator", "text")
+        wait_for("the display showing 1024", lambda: text_of(display) == "1024")
+
         # The unit finder (F3): its field and result list are in the tree
         # while it is open, the field keeping the focus as the list fills.
-        # Without a window manager the window is made active by hand, as
-        # shortcuts act in the active window only.
-        windows = subprocess.run(["xdotool", "search", "--name", "UMRIDO"], capture_output=True, text=True).stdout
-        for window in windows.split():
-            subprocess.run(["xdotool", "windowfocus", "--sync", window], stderr=subprocess.DEVNULL, check=False)
         edit_v.queryComponent().grabFocus()
         subprocess.run(["xdotool", "key", "F3"], check=True)
         query = wait_for("the finder's field", lambda: by_name(app, "Einheit suchen", "text"))
@@ -100,7 +109,8 @@ def main():
         assert results[0].getState().contains(pyatspi.STATE_SELECTED)
         subprocess.run(["xdotool", "key", "Escape"], check=True)
         wait_for("the finder closed", lambda: not showing(query) and results.childCount == 0)
-        print("atspi_check: groups, entries, checked units, the typed result and the finder read over AT-SPI")
+        print("atspi_check: groups, entries, checked units, the typed result, the pad by keyboard and the finder"
+              " read over AT-SPI")
     finally:
         program.terminate()
         program.wait(timeout=10)
