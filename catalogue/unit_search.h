@@ -73,8 +73,8 @@ class UnitSearch {
   struct Entry {
     CategoryId category;
     UnitRow row;
-    std::vector<std::string> symbols;  // folded, whole and their "=" alternatives
-    bool alternatives = false;         // whether a symbol has "=" alternatives
+    std::vector<std::string> symbols;         // folded, whole and their "=" alternatives
+    bool alternatives = false;                // whether a symbol has "=" alternatives
     std::vector<std::string> compactSymbols;  // the same without blanks
     std::vector<std::string> searchWords;     // folded
     std::vector<std::string> names;           // folded, whole and in parts

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QWindow>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 

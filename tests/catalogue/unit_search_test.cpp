@@ -29,14 +29,21 @@ std::vector<Place> WithSymbol(std::string_view symbol) {
 
 TEST(UnitSearch, FoldsCaseDiacriticsAndPunctuation) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"Länge 09", "lange 09"}, {"ÄQUIVALENT", "aquivalent"},
-      {"Réaumur", "reaumur"},   {"µm", "um"},
-      {"m²  /  s³", "m2 s3"},   {"lbf./in²=psi", "lbf in2 psi"},
-      {"Grüße", "grusse"},      {"\xd0\xb5\xff\xc3", ""},  // Cyrillic e, then broken bytes
-      {"  -.- ", ""},           {"°C", "°c"},
-      {"cal/cm.s°C", "cal cm s °c"}, {"° = deg", "° deg"},
+      {"Länge 09", "lange 09"},
+      {"ÄQUIVALENT", "aquivalent"},
+      {"Réaumur", "reaumur"},
+      {"µm", "um"},
+      {"m²  /  s³", "m2 s3"},
+      {"lbf./in²=psi", "lbf in2 psi"},
+      {"Grüße", "grusse"},
+      {"\xd0\xb5\xff\xc3", ""},  // Cyrillic e, then broken bytes
+      {"  -.- ", ""},
+      {"°C", "°c"},
+      {"cal/cm.s°C", "cal cm s °c"},
+      {"° = deg", "° deg"},
       // A letter and a combining ring or diaeresis, as the precomposed letter.
-      {"A\u030Angstro\u0308m", "angstrom"}, {"\u0301x", "x"},
+      {"A\u030Angstro\u0308m", "angstrom"},
+      {"\u0301x", "x"},
   };
   for (const auto& [text, folded] : cases) EXPECT_EQ(FoldForSearch(text), folded) << text;
 }
@@ -135,7 +142,8 @@ const std::vector<std::vector<UnitTexts>>& TextsOfUnits() {
     }
     for (const SearchWordLine& line : SearchWordTable()) {
       if (line.row < 0) continue;
-      for (std::string_view word : line.words) t[line.category][static_cast<std::size_t>(line.row)].all.insert(FoldForSearch(word));
+      for (std::string_view word : line.words)
+        t[line.category][static_cast<std::size_t>(line.row)].all.insert(FoldForSearch(word));
     }
     return t;
   }();
@@ -216,8 +224,8 @@ TEST(UnitSearch, OnlyTheLengthOfTheLongestTextCounts) {
     for (UnitRow r = 0; r < c->unitCount; ++r) {
       for (std::string_view text : {c->units[r].nameDe, c->units[r].nameEn}) {
         name = std::max(name, static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char b) {
-                                return (static_cast<unsigned char>(b) & 0xC0) != 0x80;
-                              })));
+                          return (static_cast<unsigned char>(b) & 0xC0) != 0x80;
+                        })));
       }
     }
   }
