@@ -24,8 +24,6 @@ constexpr TextPair kResultsName{"Gefundene Einheiten", "Units found"};
 // Over the header's fields and the strip's top.
 constexpr QRect kPlace{97, 34, 420, 240};
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 }  // namespace
 
 UnitFinder::UnitFinder(QWidget* window) : QFrame(window) {
@@ -159,7 +157,7 @@ void UnitFinder::Pick(Side side) {
   // Closing first gives the focus back to the window, where the pick then
   // moves it on into the input field.
   Close();
-  if (onPick) onPick(match.category, match.row, side);
+  emit picked(match.category, match.row, side);
 }
 
 bool UnitFinder::Holds(const QObject* object) const {
@@ -227,7 +225,7 @@ void TFormUC::ShowUnitFinder() {
   if (finder_ == nullptr) {
     finder_ = new UnitFinder(this);
     finder_->setFont(font());
-    finder_->onPick = [this](CategoryId category, UnitRow row, Side side) { PickUnit(category, row, side); };
+    connect(finder_, &UnitFinder::picked, this, &TFormUC::PickUnit);
     // Screen readers learn of the window's new child, which they would
     // otherwise not look for in a tree they have read before.
     QAccessibleEvent created(finder_, QAccessible::ObjectCreated);

@@ -14,7 +14,6 @@
 #include <QFrame>
 #include <QPointer>
 
-#include <functional>
 #include <vector>
 
 #include "converter.h"
@@ -31,9 +30,6 @@ class UnitFinder : public QFrame {
  public:
   explicit UnitFinder(QWidget* window);
 
-  // Called with the chosen unit and side after the finder has closed.
-  std::function<void(CategoryId, UnitRow, Side)> onPick;
-
   // Opens over the window with an empty query, its texts in the language.
   void Open(bool german);
   // Closes, giving the focus back to where it was before the finder opened.
@@ -43,6 +39,10 @@ class UnitFinder : public QFrame {
   QListWidget* Results() const { return results_; }
   // The highlighted result's row, or -1 for none.
   int Highlighted() const;
+
+ signals:
+  // The chosen unit and side, after the popup has closed.
+  void picked(CategoryId category, UnitRow row, Side side);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
