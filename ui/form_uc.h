@@ -73,7 +73,8 @@ class TFormUC : public QWidget {
   // A press and release on `row` of the side's selector.
   void PickRow(Side side, UnitRow row);
   // The list click of the unit's quantity unless it is the current one, then
-  // the pick of the unit's row on `side`.
+  // the pick of the unit's row on `side`; the input field then has the focus
+  // with its whole text selected.
   void PickUnit(CategoryId category, UnitRow row, Side side);
   void BringCalculatorToFront();
   void BringInfoToFront();

@@ -159,6 +159,9 @@ void TFormUC::PickUnit(CategoryId category, UnitRow row, Side side) {
     listBoxUC_->setCurrentRow(position);
   }
   PickRow(side, row);
+  // As after a list click: the next digit typed replaces the value.
+  converter_->EditVFocus(true);
+  MirrorConverter();
 }
 
 void TFormUC::BringCalculatorToFront() {

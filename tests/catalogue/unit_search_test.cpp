@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,11 +29,21 @@ std::vector<Place> WithSymbol(std::string_view symbol) {
 
 TEST(UnitSearch, FoldsCaseDiacriticsAndPunctuation) {
   const std::pair<std::string_view, std::string_view> cases[] = {
-      {"Länge 09", "lange 09"}, {"ÄQUIVALENT", "aquivalent"},
-      {"Réaumur", "reaumur"},   {"µm", "um"},
-      {"m²  /  s³", "m2 s3"},   {"lbf./in²=psi", "lbf in2 psi"},
-      {"Grüße", "grusse"},      {"\xd0\xb5\xff\xc3", ""},  // Cyrillic e, then broken bytes
+      {"Länge 09", "lange 09"},
+      {"ÄQUIVALENT", "aquivalent"},
+      {"Réaumur", "reaumur"},
+      {"µm", "um"},
+      {"m²  /  s³", "m2 s3"},
+      {"lbf./in²=psi", "lbf in2 psi"},
+      {"Grüße", "grusse"},
+      {"\xd0\xb5\xff\xc3", ""},  // Cyrillic e, then broken bytes
       {"  -.- ", ""},
+      {"°C", "°c"},
+      {"cal/cm.s°C", "cal cm s °c"},
+      {"° = deg", "° deg"},
+      // A letter and a combining ring or diaeresis, as the precomposed letter.
+      {"A\u030Angstro\u0308m", "angstrom"},
+      {"\u0301x", "x"},
   };
   for (const auto& [text, folded] : cases) EXPECT_EQ(FoldForSearch(text), folded) << text;
 }
@@ -42,16 +55,20 @@ TEST(UnitSearch, FindsUnitsByEveryKindOfName) {
     MatchRank rank;
   };
   const Case cases[] = {
-      {"zoll", "\" = in", MatchRank::Word},
-      {"inch", "\" = in", MatchRank::Prefix},
+      {"zoll", "\" = in", MatchRank::ExactName},
+      {"inch", "\" = in", MatchRank::ExactName},
+      {"inc", "\" = in", MatchRank::Prefix},
       {"in", "\" = in", MatchRank::ExactSymbol},
       {"grad c", "°C", MatchRank::Prefix},
       {"celsius", "°C", MatchRank::Word},
       {"°c", "°C", MatchRank::ExactSymbol},
       {"psi", "lbf./in²=psi", MatchRank::ExactSymbol},
-      {"kw h", "kWh", MatchRank::ExactSymbol},
+      {"kw h", "kWh", MatchRank::Prefix},
       {"um", "µm", MatchRank::ExactSymbol},
-      {"angstrom", "Å", MatchRank::Prefix},
+      {"angstrom", "Å", MatchRank::ExactName},
+      {"liter", "dm³ = l", MatchRank::ExactName},
+      {"Fuss", "' = ft", MatchRank::ExactWord},
+      {"gallon", "gal [US]", MatchRank::ExactWord},
       {"pound force", "lbf./in²=psi", MatchRank::Prefix},
       {"druck", "bar", MatchRank::Word},
       {"reaumur", "°R", MatchRank::Word},
@@ -77,8 +94,199 @@ TEST(UnitSearch, RanksBestFirstAndKeepsToTheLimit) {
   // "in²" starts with the query and "Inertia" has a word starting with it.
   EXPECT_EQ(found.front().rank, MatchRank::ExactSymbol);
   EXPECT_EQ(UnitSearch::Shared().Find("in", 2).size(), 2u);
+  // A whole symbol before an "=" alternative: the minute of time before the
+  // angle's "' = min"; a start before a longer one: kW before kWh.
+  const UnitMatch minute = UnitSearch::Shared().Find("min").front();
+  EXPECT_EQ(minute.category, 5);
+  EXPECT_EQ(minute.row, 2);
+  const UnitMatch kilowatt = UnitSearch::Shared().Find("kilowat").front();
+  EXPECT_EQ(kilowatt.category, 29);
+  EXPECT_EQ(kilowatt.row, 1);
   EXPECT_TRUE(UnitSearch::Shared().Find(" ,. ").empty());
   EXPECT_TRUE(UnitSearch::Shared().Find("xqzw").empty());
+}
+
+// The parts of `text` between any of `separators`, folded, without empties.
+void AddFoldedParts(std::set<std::string>& to, std::string_view text, std::string_view separators) {
+  to.insert(FoldForSearch(text));
+  for (std::size_t from = 0; from <= text.size();) {
+    const std::size_t end = std::min(text.find_first_of(separators, from), text.size());
+    to.insert(FoldForSearch(text.substr(from, end - from)));
+    from = end + 1;
+  }
+  to.erase(std::string());
+}
+
+// What a unit is called, folded, as a user reads it off the window and the
+// search-word table: its symbols and their "=" alternatives, its names and
+// the parts of them set off by "=", brackets or commas, its search words.
+struct UnitTexts {
+  std::set<std::string> symbols;
+  std::set<std::string> all;
+};
+
+const std::vector<std::vector<UnitTexts>>& TextsOfUnits() {
+  static const std::vector<std::vector<UnitTexts>> texts = [] {
+    std::vector<std::vector<UnitTexts>> t(kCategoryCount);
+    for (CategoryId id = 0; id < kCategoryCount; ++id) {
+      const CategoryEntry* c = UnitCatalogue::Category(id);
+      t[id].resize(static_cast<std::size_t>(c->unitCount));
+      for (UnitRow r = 0; r < c->unitCount; ++r) {
+        UnitTexts& u = t[id][static_cast<std::size_t>(r)];
+        for (std::string_view symbol : {c->units[r].symbolDe, c->units[r].symbolEn}) {
+          AddFoldedParts(u.symbols, symbol, "=");
+        }
+        u.all = u.symbols;
+        for (std::string_view name : {c->units[r].nameDe, c->units[r].nameEn}) AddFoldedParts(u.all, name, "=(),");
+      }
+    }
+    for (const SearchWordLine& line : SearchWordTable()) {
+      if (line.row < 0) continue;
+      for (std::string_view word : line.words)
+        t[line.category][static_cast<std::size_t>(line.row)].all.insert(FoldForSearch(word));
+    }
+    return t;
+  }();
+  return texts;
+}
+
+TEST(UnitSearch, SearchWordsNameUnitsAndStealNoSymbol) {
+  const std::vector<SearchWordLine> table = SearchWordTable();
+  ASSERT_GT(table.size(), 50u);
+  for (const SearchWordLine& line : table) {
+    EXPECT_GE(line.row, 0) << "line " << line.line << " names no unit: " << line.category << ' ' << line.symbol;
+    EXPECT_FALSE(line.words.empty()) << "line " << line.line;
+    for (std::string_view word : line.words) {
+      const std::string folded = FoldForSearch(word);
+      EXPECT_FALSE(folded.empty()) << "line " << line.line << ": an empty word";
+      // Not even the unit's own symbol: that word would add nothing.
+      for (CategoryId id = 0; id < kCategoryCount; ++id) {
+        for (std::size_t r = 0; r < TextsOfUnits()[id].size(); ++r) {
+          EXPECT_EQ(TextsOfUnits()[id][r].symbols.count(folded), 0u)
+              << "line " << line.line << ": \"" << word << "\" is the symbol of " << id << '/' << r;
+        }
+      }
+    }
+  }
+}
+
+// Typed in full, any symbol, name or search word puts every unit it names
+// before every unit that merely contains it; a symbol puts the units it is
+// the symbol of first of all.
+TEST(UnitSearch, AWholeTextRanksItsUnitsFirst) {
+  const auto& texts = TextsOfUnits();
+  std::set<std::string> queries;
+  for (const auto& category : texts) {
+    for (const UnitTexts& u : category) queries.insert(u.all.begin(), u.all.end());
+  }
+  for (const std::string& query : queries) {
+    const std::vector<UnitMatch> found = UnitSearch::Shared().Find(query, kUnitTotal);
+    std::size_t named = 0, symbols = 0;
+    for (const auto& category : texts) {
+      for (const UnitTexts& u : category) {
+        named += u.all.count(query);
+        symbols += u.symbols.count(query);
+      }
+    }
+    ASSERT_GE(found.size(), named) << query;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+      const UnitTexts& u = texts[found[i].category][static_cast<std::size_t>(found[i].row)];
+      EXPECT_EQ(u.all.count(query) == 1, i < named) << '"' << query << "\" result " << i;
+      if (i < symbols) {
+        EXPECT_EQ(u.symbols.count(query), 1u) << '"' << query << "\" result " << i;
+      }
+    }
+  }
+}
+
+TEST(UnitSearch, TheDegreeSignBelongsToTheSymbol) {
+  const std::vector<UnitMatch> fahrenheit = UnitSearch::Shared().Find("°F");
+  ASSERT_GE(fahrenheit.size(), 3u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(UnitCatalogue::Unit(fahrenheit[i].category, fahrenheit[i].row)->symbolDe, "°F") << i;
+  }
+  // Btu/ft.h°F holds the sign as a word of its own.
+  EXPECT_EQ(fahrenheit[2].rank, MatchRank::Word);
+  const UnitMatch femto = UnitSearch::Shared().Find("F").front();
+  EXPECT_EQ(UnitCatalogue::Unit(femto.category, femto.row)->nameEn, "Femto");
+  // Typed without the sign, "C" still finds the Celsius units among others.
+  const std::vector<UnitMatch> c = UnitSearch::Shared().Find("C temperatur");
+  EXPECT_TRUE(std::any_of(c.begin(), c.end(), [](const UnitMatch& m) { return m.category == 30 && m.row == 1; }));
+}
+
+TEST(UnitSearch, OnlyTheLengthOfTheLongestTextCounts) {
+  const UnitSearch& search = UnitSearch::Shared();
+  const std::size_t longest = search.MaxQueryLength();
+  // As long as the longest name, counted in characters.
+  std::size_t name = 0;
+  for (CategoryId id = 0; id < kCategoryCount; ++id) {
+    const CategoryEntry* c = UnitCatalogue::Category(id);
+    for (UnitRow r = 0; r < c->unitCount; ++r) {
+      for (std::string_view text : {c->units[r].nameDe, c->units[r].nameEn}) {
+        name = std::max(name, static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char b) {
+                          return (static_cast<unsigned char>(b) & 0xC0) != 0x80;
+                        })));
+      }
+    }
+  }
+  EXPECT_EQ(longest, name);
+  const std::string psi = "psi" + std::string(100000, ' ') + "xqzw";
+  ASSERT_FALSE(search.Find(psi).empty());
+  EXPECT_EQ(search.Find(psi).front().rank, MatchRank::ExactSymbol);
+  EXPECT_TRUE(search.Find(std::string(longest, '.') + "psi").empty());
+  // Characters, not bytes: dashes and " p" up to the length.
+  std::string dashes;
+  for (std::size_t i = 0; i + 2 < longest; ++i) dashes += "\u2013";
+  EXPECT_FALSE(search.Find(dashes + " p").empty());
+  EXPECT_TRUE(search.Find(dashes + "  p").empty());
+  // A repeated word, or one another typed word starts, changes nothing.
+  const std::vector<UnitMatch> once = search.Find("pound square");
+  const std::vector<UnitMatch> repeated = search.Find("pound squ pound square p");
+  ASSERT_EQ(once.size(), repeated.size());
+  for (std::size_t i = 0; i < once.size(); ++i) {
+    EXPECT_EQ(once[i].category, repeated[i].category);
+    EXPECT_EQ(once[i].row, repeated[i].row);
+  }
+}
+
+// The finder's everyday list: queries in both languages as people type
+// them, with the unit they mean (tests/catalogue/everyday_queries.tsv).
+TEST(UnitSearch, FindsWhatEverydayQueriesMean) {
+  std::ifstream file(UMRIDO_EVERYDAY_QUERIES);
+  ASSERT_TRUE(file) << UMRIDO_EVERYDAY_QUERIES;
+  std::size_t queries = 0, first = 0;
+  std::set<std::string> languages;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string query, language, wanted;
+    std::getline(fields, query, '\t');
+    std::getline(fields, language, '\t');
+    std::getline(fields, wanted);
+    languages.insert(language);
+    std::vector<Place> places;
+    for (std::size_t from = 0; from < wanted.size();) {
+      const std::size_t end = std::min(wanted.find(" | ", from), wanted.size());
+      const std::string part = wanted.substr(from, end - from);
+      const std::size_t blank = part.find(' ');
+      const CategoryId id = std::stoi(part.substr(0, blank));
+      for (const Place& p : WithSymbol(part.substr(blank + 1))) {
+        if (p.first == id) places.push_back(p);
+      }
+      from = end + 3;
+    }
+    ASSERT_FALSE(places.empty()) << line;
+    const std::vector<UnitMatch> found = UnitSearch::Shared().Find(query, 3);
+    const auto position = std::find_if(found.begin(), found.end(), [&](const UnitMatch& m) {
+      return std::find(places.begin(), places.end(), Place{m.category, m.row}) != places.end();
+    });
+    EXPECT_NE(position, found.end()) << query << ": not among the first three";
+    first += position == found.begin() ? 1 : 0;
+    ++queries;
+  }
+  EXPECT_EQ(languages, (std::set<std::string>{"de", "en"}));
+  EXPECT_GE(queries, 80u);
+  EXPECT_GE(first * 100, queries * 95) << first << " of " << queries << " first";
 }
 
 }  // namespace

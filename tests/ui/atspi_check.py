@@ -1,7 +1,8 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, the result field after a value is typed, the calculator's pad
-reached by F2 and typed on, and the table of all units.
+unit, the result field after a value is typed, the calculator's pad reached
+by F2 and typed on, the unit finder's field and result list while it is
+open, and the table of all units.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -53,6 +54,10 @@ def checked(group):
     return [e.name for e in group if e.getState().contains(pyatspi.STATE_CHECKED)]
 
 
+def showing(node):
+    return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
+
+
 def text_of(node):
     text = node.queryText()
     return text.getText(0, text.characterCount)
@@ -96,6 +101,21 @@ def main():
         display = by_name(app, "Kalkulator", "text")
         wait_for("the display showing 1024", lambda: text_of(display) == "1024")
 
+        # The unit finder (F3): its field and result list are in the tree
+        # while it is open, the field keeping the focus as the list fills.
+        edit_v.queryComponent().grabFocus()
+        subprocess.run(["xdotool", "key", "F3"], check=True)
+        query = wait_for("the finder's field", lambda: by_name(app, "Einheit suchen", "text"))
+        wait_for("the finder's field showing", lambda: showing(query))
+        results = by_name(app, "Gefundene Einheiten", "list")
+        assert results is not None and showing(results)
+        subprocess.run(["xdotool", "type", "--delay", "50", "bar"], check=True)
+        wait_for("the result bar", lambda: results.childCount > 0 and results[0].name.startswith("bar"))
+        assert query.getState().contains(pyatspi.STATE_FOCUSED)
+        assert results[0].getState().contains(pyatspi.STATE_SELECTED)
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        wait_for("the finder closed", lambda: not showing(query) and results.childCount == 0)
+
         # Pressure, 5 psi, and F9: the table of all units, named by its heading.
         # Ctrl+Up eleven times: from Länge (19) to Druck (8) in the German list.
         subprocess.run(["xdotool", "key", "--delay", "50"] + ["ctrl+Up"] * 11, check=True)
@@ -112,7 +132,8 @@ def main():
         assert cells.getColumnDescription(0) == "Wert", cells.getColumnDescription(0)
         bar = next(r for r in range(cells.nRows) if cells.getAccessibleAt(r, 1).name == "bar")
         wait_for("the bar row's value", lambda: cells.getAccessibleAt(bar, 0).name == "0.34473786")
-        print("atspi_check: groups, entries, checked units, the typed result, the pad by keyboard and the all-units table read over AT-SPI")
+        print("atspi_check: groups, entries, checked units, the typed result, the pad by keyboard, the finder"
+              " and the all-units table read over AT-SPI")
     finally:
         program.terminate()
         program.wait(timeout=10)

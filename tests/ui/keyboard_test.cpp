@@ -156,8 +156,14 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
     QCOMPARE(finder->Results()->item(0)->text(),
              QString::fromUtf8("lbf./in²=psi – Pound-force per square inch = psi – Druck"));
+    QCOMPARE(finder->Highlighted(), 0);
     QTest::keyClick(finder->Query(), Qt::Key_Down);
-    QCOMPARE(finder->Results()->currentRow(), 1);
+    QCOMPARE(finder->Highlighted(), 1);
+    QTest::keyClick(finder->Query(), Qt::Key_Up);
+    QTest::keyClick(finder->Query(), Qt::Key_Up);
+    QCOMPARE(finder->Highlighted(), 0);
+    QTest::keyClick(finder->Query(), Qt::Key_PageDown);
+    QCOMPARE(finder->Highlighted(), finder->Results()->count() - 1);
     QTest::keyClick(finder->Query(), Qt::Key_Escape);
     QVERIFY(!finder->isVisible());
     QCOMPARE(QApplication::focusWidget(), Field("EditN"));
@@ -182,6 +188,69 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClicks(finder->Query(), QStringLiteral("nauticel"));
     QCOMPARE(finder->Query()->accessibleName(), QStringLiteral("Find unit"));
     QCOMPARE(finder->Results()->item(0)->text(), QString::fromUtf8("n mile – International nauticel mile – Length"));
+  }
+
+  // After any pick in the finder the next digit replaces the input, in the
+  // current quantity and after a change of quantity alike.
+  void finderPicksLeaveTheInputSelected() {
+    QTest::keyClicks(Field("EditV"), QStringLiteral("12"));
+    QTest::keyClick(Field("EditV"), Qt::Key_Left);
+    FindUnit("psi");
+    FindUnit("bar", Qt::ShiftModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("5"));
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("0,34473786"));
+    // From the result field, after the copy button's key.
+    QTest::keyClick(Field("EditV"), Qt::Key_F7);
+    QCOMPARE(QApplication::focusWidget(), Field("EditN"));
+    FindUnit("kcal");
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("2"));
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("8373,6"));
+    FindUnit("kj", Qt::ShiftModifier);
+    QCOMPARE(Field("EditV")->selectedText(), QStringLiteral("2"));
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("8,3736"));
+  }
+
+  // While open, the finder, its field and its list are in the window's
+  // accessible tree; the field keeps the focus and the highlighted result
+  // is reported as the list's selection.
+  void finderAsAScreenReaderSeesIt() {
+    ListenToScreenReaderEvents();
+    QTest::keyClick(Field("EditV"), Qt::Key_F3);
+    umrido::ui::UnitFinder* finder = form_->Finder();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
+    QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(finder);
+    QVERIFY(window->indexOfChild(popup) >= 0);
+    QCOMPARE(popup->text(QAccessible::Name), QStringLiteral("Einheit suchen"));
+    QVERIFY(!popup->state().invisible);
+    QAccessibleInterface* query = QAccessible::queryAccessibleInterface(finder->Query());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(finder->Results());
+    QVERIFY(popup->indexOfChild(query) >= 0 && popup->indexOfChild(list) >= 0);
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Gefundene Einheiten"));
+    heard.clear();
+    for (const QChar c : QStringLiteral("bar")) {
+      QTest::keyClick(finder->Query(), c.toLatin1());
+      QCOMPARE(QApplication::focusWidget(), finder->Query());
+    }
+    QTest::keyClick(finder->Query(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), finder->Query());
+    QVERIFY(query->state().focused);
+    QVERIFY(list->child(1)->state().selected);
+    QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("UnitFinderResults")));
+    QVERIFY(!WasHeard(QAccessible::Focus, QStringLiteral("UnitFinderResults")));
+    // The window's shortcuts wait, as behind a popup.
+    QTest::keyClick(finder->Query(), Qt::Key_F8);
+    QVERIFY(form_->LanguageFlag());
+    QVERIFY(finder->isVisible());
+    // A click elsewhere closes the finder and changes nothing else.
+    QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, List()->mapTo(form_.get(), QPoint(20, 5)));
+    QVERIFY(!finder->isVisible());
+    QCOMPARE(State().CurrentCategory, 2);
+    QVERIFY(popup->state().invisible);
+    QCOMPARE(list->childCount(), 0);
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
   }
 
   void aHeldShortcutRepeats() {
