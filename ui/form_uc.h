@@ -21,6 +21,7 @@
 
 namespace umrido::ui {
 
+class Announcer;
 class Backdrop;
 class CalcPanel;
 class CategoryList;
@@ -136,6 +137,10 @@ class TFormUC : public QWidget {
   void MirrorConverter();
   void MirrorCalculator();
   void MirrorFocus();
+  // Screen readers are told what the mirrors changed: at once, or once the
+  // typing pauses when only the result followed a keystroke.
+  void TellChanges();
+  QString ComposeNews();
 
   void RaisePanel(QWidget* panel);
   void InstallShortcuts();
@@ -158,6 +163,20 @@ class TFormUC : public QWidget {
   qreal bannerDpr_ = 0.0;  // pixel ratio the banner was drawn for; 0 = not yet
   bool screenWatched_ = false;
   UnitFinder* finder_ = nullptr;
+  int unitsShown_ = 0;  // entries of each selector as last written
+
+  // What screen readers were last told.
+  struct Told {
+    CategoryId category = 0;
+    UnitRow rowV = 0;
+    UnitRow rowN = 0;
+    QString result;
+    QString display;
+    bool german = true;
+  };
+  Told Now() const;
+  Told told_;
+  Announcer* announcer_ = nullptr;
 
   std::unique_ptr<StatusHintHandler> hintHandler_;
   QPixmap decoration_;
