@@ -1,6 +1,7 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, and the result field after a value is typed.
+unit, the result field after a value is typed, and the entries' names and
+events after Ctrl+Down (a new quantity) and F8 (the other language).
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -8,6 +9,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def walk(node, depth=0):
@@ -21,6 +23,10 @@ def walk(node, depth=0):
 def wait_for(what, probe, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        # Events reach the listeners (and the client's name cache) only
+        # while the main loop runs.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = probe()
         if found:
             return found
@@ -75,7 +81,37 @@ def main():
         edit_v.queryComponent().grabFocus()
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
         wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
-        print("atspi_check: groups, entries, checked units and the typed result read over AT-SPI")
+
+        # A client keeps the names it has read; the program's events must
+        # bring them up to date, and the events of the new marker must carry
+        # the new names.
+        # Shortcuts need the window active: no window manager gives it the
+        # keyboard here.
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "UMRIDO"],
+                                capture_output=True, text=True, check=True, timeout=20).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        checks = []
+        pyatspi.Registry.registerEventListener(
+            lambda e: checks.append((e.source.parent.name, e.source.name, e.detail1)), "object:state-changed:checked")
+        [e.name for e in source] + [e.name for e in target]
+        subprocess.run(["xdotool", "key", "ctrl+Down"], check=True)
+        watt = "Joule pro Sekunde = Watt (J/s = W)"
+        wait_for("the checked source unit J/s after Ctrl+Down", lambda: checked(source) == [watt])
+        entries = [e.name for e in source]
+        assert len(entries) == 17 and entries[:2] == [watt, "Kilowatt (kW)"], entries
+        assert [e.name for e in target] == entries, [e.name for e in target]
+        # The source marker moved from km's row (row 6) to the first: both
+        # events carry the names of the new quantity's units.
+        wait_for("the checked event with the new name", lambda: ("Von", watt, 1) in checks)
+        assert ("Von", entries[6], 0) in checks and not any("Meter" in name for _, name, _ in checks), checks
+        assert checked(target) == [watt], checked(target)
+
+        subprocess.run(["xdotool", "key", "F8"], check=True)
+        wait_for("the group 'From' after F8", lambda: source.name == "From" and target.name == "To")
+        english = [e.name for e in source]
+        assert len(english) == 17 and english[:2] == ["Joule per second = Watt (J/s = W)", "Kilowatt (kW)"], english
+        assert checked(target) == ["Joule per second = Watt (J/s = W)"], checked(target)
+        print("atspi_check: groups, entries, checked units, the typed result, and the names after Ctrl+Down and F8")
     finally:
         program.terminate()
         program.wait(timeout=10)
