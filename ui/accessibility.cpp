@@ -390,7 +390,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* announcer = qobject_cast<Announcer*>(object)) return new AnnouncerInterface(announcer);
   if (auto* form = qobject_cast<TFormUC*>(object)) return new FrameInterface(form);
   if (auto* field = qobject_cast<FieldEdit*>(object)) return new FieldInterface(field);
-  if (auto* panel = qobject_cast<Panel*>(object); panel != nullptr && panel->objectName() == QLatin1String("PanelStatus")) {
+  if (auto* panel = qobject_cast<Panel*>(object);
+      panel != nullptr && panel->objectName() == QLatin1String("PanelStatus")) {
     return new QAccessibleWidget(panel, QAccessible::StatusBar);
   }
   auto* label = qobject_cast<PictureLabel*>(object);

@@ -256,8 +256,8 @@ TFormUC::Told TFormUC::Now() const {
 void TFormUC::TellChanges() {
   if (!announcer_->compose) return;  // start-up tells nothing
   const Told now = Now();
-  const bool sameUnits = now.german == told_.german && now.category == told_.category && now.rowV == told_.rowV &&
-                         now.rowN == told_.rowN;
+  const bool sameUnits =
+      now.german == told_.german && now.category == told_.category && now.rowV == told_.rowV && now.rowN == told_.rowN;
   if (sameUnits && now.result == told_.result && now.display == told_.display) return;
   announcer_->Request(sameUnits && now.display == told_.display ? kTypingPause : 0);
 }
@@ -277,10 +277,12 @@ QString TFormUC::ComposeNews() {
     const bool newQuantity = now.category != told_.category;
     if (newQuantity) news << FromUtf8(category->Name(languageFlag_));
     if (newQuantity || now.rowV != told_.rowV) {
-      news << SelectorGroupName(Side::V, languageFlag_) + QStringLiteral(": ") + UnitName(*category, now.rowV, languageFlag_);
+      news << SelectorGroupName(Side::V, languageFlag_) + QStringLiteral(": ") +
+                  UnitName(*category, now.rowV, languageFlag_);
     }
     if (newQuantity || now.rowN != told_.rowN) {
-      news << SelectorGroupName(Side::N, languageFlag_) + QStringLiteral(": ") + UnitName(*category, now.rowN, languageFlag_);
+      news << SelectorGroupName(Side::N, languageFlag_) + QStringLiteral(": ") +
+                  UnitName(*category, now.rowN, languageFlag_);
     }
     if (now.result != told_.result) news << HintOf(editN_) + QStringLiteral(": ") + now.result;
   }

@@ -95,9 +95,7 @@ const struct NewsCase {
   std::vector<QKeyCombination> keys;
   QStringList spoken;
 } kNewsCases[] = {
-    {"typing: the result once the typing pauses",
-     {Qt::Key_2, Qt::Key_5},
-     {QStringLiteral("Ergebnis: 25")}},
+    {"typing: the result once the typing pauses", {Qt::Key_2, Qt::Key_5}, {QStringLiteral("Ergebnis: 25")}},
     {"Alt+Shift+Down: the target unit with the result",
      {kTargetDown},
      {QStringLiteral("Nach: Dezimeter. Ergebnis: 10")}},
@@ -110,9 +108,7 @@ const struct NewsCase {
     {"F8: the language, in that language",
      {Qt::Key_F8, Qt::Key_F8},
      {QStringLiteral("English"), QStringLiteral("Deutsch")}},
-    {"nothing changed, nothing said",
-     {Qt::ALT | Qt::Key_Up, Qt::Key_F5},
-     {}},
+    {"nothing changed, nothing said", {Qt::ALT | Qt::Key_Up, Qt::Key_F5}, {}},
 };
 
 }  // namespace
@@ -293,7 +289,8 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     const umrido::CategoryEntry* power = umrido::UnitCatalogue::Category(kPower);
     const auto nameOf = [power](int row, bool german) {
       const umrido::UnitEntry& u = power->units[row];
-      return umrido::test::U8(u.Name(german)) + QStringLiteral(" (") + umrido::test::U8(u.Symbol(german)) + QLatin1Char(')');
+      return umrido::test::U8(u.Name(german)) + QStringLiteral(" (") + umrido::test::U8(u.Symbol(german)) +
+             QLatin1Char(')');
     };
     QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(from->childCount(), power->unitCount);
