@@ -195,9 +195,38 @@ void TFormUC::FieldFocusOut(QWidget* field, Qt::FocusReason reason) {
     if (converter_->EditV().HasFocus()) converter_->EditVBlur();
   } else if (field == editN_) {
     if (converter_->EditN().HasFocus()) converter_->EditNBlur();
-  } else if (calculator_->Display().HasFocus()) {
+  } else if (calculator_->Display().HasFocus() && !panelRechner_->IsPadKey(QApplication::focusWidget())) {
+    // The pad is the keyboard's hand on the calculator: moving there is no
+    // more leaving the display than a click on a key is.
     calculator_->DisplayFocusLost();
   }
+}
+
+bool TFormUC::focusNextPrevChild(bool next) {
+  // Tab passes the pad's keys by: they take the focus from F2 and the arrows
+  // only, and the pad counts as lying just after the display.
+  QWidget* from = QApplication::focusWidget();
+  if (from == nullptr || from->window() != this) return QWidget::focusNextPrevChild(next);
+  if (panelRechner_->IsPadKey(from)) {
+    from = panelRechner_->Display();
+    if (!next) {
+      from->setFocus(Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  QWidget* w = from;
+  do {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && !panelRechner_->IsPadKey(w)) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (w != from);
+  return false;
+}
+
+void TFormUC::PadFocusLeft() {
+  if (calculator_->Display().HasFocus()) calculator_->DisplayFocusLost();
 }
 
 void TFormUC::FieldSelectionMoved(QWidget* field) {
@@ -237,7 +266,10 @@ void TFormUC::MirrorConverter() {
 void TFormUC::MirrorCalculator() {
   mirroring_ = true;
   FieldEdit* display = panelRechner_->Display();
-  if (calculator_->Display().HasFocus() && focusWidget() != display) {
+  // A key pressed from the keyboard leaves the focus on the pad; a click
+  // hands it to the display, as it always did.
+  const bool padKeeps = panelRechner_->PressingFromKeyboard() && panelRechner_->PadHasFocus();
+  if (calculator_->Display().HasFocus() && focusWidget() != display && !padKeeps) {
     if (converter_->EditV().HasFocus()) converter_->EditVBlur();
     if (converter_->EditN().HasFocus()) converter_->EditNBlur();
     display->setFocus(Qt::OtherFocusReason);
@@ -406,7 +438,14 @@ void TFormUC::RaisePanel(QWidget* panel) {
     BuildInfoTexts();
     ShowInfoText();
   }
+  // Keystrokes must not change a calculator nobody sees: covered, it gives
+  // the keyboard to the input field and hides, so neither Tab nor a screen
+  // reader finds its display.
+  if (panel != panelRechner_ && panelRechner_->isAncestorOf(QApplication::focusWidget())) {
+    editV_->setFocus(Qt::OtherFocusReason);
+  }
   panel->raise();
+  panelRechner_->setVisible(panel == panelRechner_);
 }
 
 void TFormUC::EnsureBanner() {

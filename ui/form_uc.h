@@ -78,6 +78,12 @@ class TFormUC : public QWidget {
   void BringCalculatorToFront();
   void BringInfoToFront();
   void BringBannerToFront();
+  // Gives the calculator's pad the keyboard while the calculator is in front.
+  void FocusCalculatorPad();
+  // A page of the information text up (-1) or down (1) while it is in front.
+  void ScrollInfoText(int pages);
+  // The end button's click.
+  void QuitByKeyboard();
   void SwitchLanguage();
   // Opens the unit finder over the window; built on first use.
   void ShowUnitFinder();
@@ -101,6 +107,7 @@ class TFormUC : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
   void showEvent(QShowEvent* e) override;
 
  private:
@@ -131,6 +138,7 @@ class TFormUC : public QWidget {
   void EditNFocusIn(Qt::FocusReason reason);
   void EditCalcFocusIn(Qt::FocusReason reason);
   void FieldFocusOut(QWidget* field, Qt::FocusReason reason);
+  void PadFocusLeft();
   void FieldSelectionMoved(QWidget* field);
 
   // Mirrors of the engines' state on screen.

@@ -251,6 +251,7 @@ void TFormUC::ConnectActions() {
   }
 
   panelRechner_->onKey = [this](CalcKey key) { CalcKeyClick(key); };
+  connect(panelRechner_, &CalcPanel::padFocusLeft, this, &TFormUC::PadFocusLeft);
 }
 
 void TFormUC::FormCreate(const StoredSettings& settings) {
@@ -273,6 +274,7 @@ void TFormUC::FormCreate(const StoredSettings& settings) {
   speedButtonD_->setChecked(languageFlag_);
   speedButtonE_->setChecked(!languageFlag_);
   if (!bannerFirst_) RaisePanel(panelRechner_);
+  panelRechner_->setVisible(!bannerFirst_);
   // 7.-9. Fresh engines: factors 1, offsets 0, "1" in both fields, the
   // calculator at "0" in the stored angle mode.
   converter_ = std::make_unique<Converter>(decimalIsPoint, languageFlag_, settings.category);

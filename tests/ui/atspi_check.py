@@ -1,7 +1,8 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, the result field after a value is typed, and the entries' names and
-events after Ctrl+Down (a new quantity) and F8 (the other language).
+unit, the result field after a value is typed, the entries' names and events
+after Ctrl+Down (a new quantity) and F8 (the other language), and the
+calculator's pad reached by F2 and typed on.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -111,7 +112,19 @@ def main():
         english = [e.name for e in source]
         assert len(english) == 17 and english[:2] == ["Joule per second = Watt (J/s = W)", "Kilowatt (kW)"], english
         assert checked(target) == ["Joule per second = Watt (J/s = W)"], checked(target)
-        print("atspi_check: groups, entries, checked units, the typed result, and the names after Ctrl+Down and F8")
+
+        # The calculator by keyboard alone (now in English): F2 hands the pad
+        # the focus, where typed keys press pad keys.
+        subprocess.run(["xdotool", "key", "--delay", "50", "F2"], check=True)
+        shift = wait_for("the focused Shift key",
+                         lambda: next((n for n in walk(app) if n.name == "Shift"
+                                       and n.getState().contains(pyatspi.STATE_FOCUSED)), None))
+        assert shift.getRoleName() == "push button", shift.getRoleName()
+        subprocess.run(["xdotool", "type", "--delay", "50", "2^10="], check=True)
+        display = by_name(app, "Calculator", "text")
+        wait_for("the display showing 1024", lambda: text_of(display) == "1024")
+        print("atspi_check: groups, entries, checked units, the typed result, the names after Ctrl+Down and F8,"
+              " and the pad by keyboard read over AT-SPI")
     finally:
         program.terminate()
         program.wait(timeout=10)
