@@ -471,12 +471,6 @@ void Announcer::Request(int delay) {
   timer_.start(delay);
 }
 
-void Announcer::Flush() {
-  if (!timer_.isActive()) return;
-  timer_.stop();
-  Speak();
-}
-
 void Announcer::Speak() {
   const QString text = compose ? compose() : QString();
   if (text.isEmpty() || !QAccessible::isActive()) return;

@@ -48,8 +48,6 @@ class Announcer : public QWidget {
   // empty, spoken. While no screen reader listens, `compose` still runs
   // (it keeps the owner's record of what was told) but nothing is sent.
   void Request(int delay);
-  // Speaks at once what is requested.
-  void Flush();
   std::function<QString()> compose;
 
   // The last text spoken, for the accessible interface.

@@ -44,6 +44,7 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent* e) {
 // How long typing must pause before the result is told: a screen reader
 // would otherwise start each result and be cut off by the next key.
 constexpr int kTypingPause = 400;
+constexpr int kAfterRenaming = 1000;
 
 QString UnitName(const CategoryEntry& category, UnitRow row, bool german) {
   const UnitEntry& unit = category.units[row];
@@ -378,14 +379,13 @@ void TFormUC::SpeedButtonDClick() {
   languageFlag_ = true;
   converter_->SetLanguage(true);
   calculator_->SetLanguage(true);
-  // Told before the texts are rewritten: their flood of name changes makes
-  // readers drop what comes after it.
-  TellChanges();
-  announcer_->Flush();
   // Not the user's choice: no category change, nothing converted again.
   listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), false), true));
   AlleTexteSchreiben();
   LabelTextSchreiben();
+  // Told a moment later: the texts' flood of name changes makes a reader
+  // drop what comes with it.
+  announcer_->Request(kAfterRenaming);
 }
 
 void TFormUC::SpeedButtonEClick() {
@@ -395,13 +395,12 @@ void TFormUC::SpeedButtonEClick() {
   languageFlag_ = false;
   converter_->SetLanguage(false);
   calculator_->SetLanguage(false);
-  // Told before the texts are rewritten: their flood of name changes makes
-  // readers drop what comes after it.
-  TellChanges();
-  announcer_->Flush();
   listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), true), false));
   AlleTexteSchreiben();
   LabelTextSchreiben();
+  // Told a moment later: the texts' flood of name changes makes a reader
+  // drop what comes with it.
+  announcer_->Request(kAfterRenaming);
 }
 
 void TFormUC::SpeedButtonRechnerClick() {
