@@ -1,11 +1,10 @@
-// What screen readers see of the controls that draw their entries
-// themselves. Each selector of the unit strip is a group of choices
-// ("Von"/"Nach", "From"/"To") whose entries name the units of the current
-// quantity and whose checked entry is the marked row; the quantity list is a
-// list of its entries, the selected one marked. The window is a frame named
-// by its title, the status bar a status bar, and the unit strip shows only
-// its two selectors (its captions would name each unit a second and third
-// time). Everything else of the window speaks through Qt's own interfaces.
+// What screen readers see of the unit strip: each selector is a group of
+// choices ("Von"/"Nach", "From"/"To") whose entries name the units of the
+// current quantity and whose checked entry is the marked row; the strip
+// shows only its two selectors (its captions would name each unit a second
+// and third time). The window is a frame named by its title, the status bar
+// a status bar. Everything else of the window speaks through Qt's own
+// interfaces.
 #pragma once
 
 #include <QString>

@@ -243,9 +243,8 @@ void CalcPanel::BuildPad() {
   }
   for (int i = 0; i < kCalcKeyCount; ++i) {
     const auto key = static_cast<CalcKey>(i);
-    connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, [this, key] {
-      if (onKey) onKey(key);
-    });
+    connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
+            [this, key] { emit keyClicked(key); });
   }
   // Shown at once if the panel already is (built while in front).
   if (isVisible()) {

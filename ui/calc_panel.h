@@ -8,7 +8,6 @@
 #include <QToolButton>
 
 #include <array>
-#include <functional>
 
 #include "calc_engine.h"
 #include "field_edit.h"
@@ -53,9 +52,6 @@ class CalcPanel : public Panel {
   void BuildPad();
   bool HasPad() const { return strip_ != nullptr; }
 
-  // Any key of the panel was clicked, the clipboard keys included.
-  std::function<void(CalcKey)> onKey;
-
   FieldEdit* Display() const { return editCalc_; }
   QLabel* Heading() const { return labelCalc_; }
   QWidget* IndicatorStrip() const { return strip_; }
@@ -83,6 +79,8 @@ class CalcPanel : public Panel {
   bool PressingFromKeyboard() const { return keyboardPress_; }
 
  signals:
+  // Any key of the panel was clicked, the clipboard keys included.
+  void keyClicked(CalcKey key);
   // The focus went from the pad to a control outside the calculator.
   void padFocusLeft();
 

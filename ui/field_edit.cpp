@@ -57,10 +57,9 @@ bool FieldEdit::IsNavigation(const QKeyEvent* e) {
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* e) {
-  if (onKeyPress && onKeyPress(e)) {
-    e->accept();
-    return;
-  }
+  e->ignore();
+  emit keyPressed(e);
+  if (e->isAccepted()) return;
   if (IsNavigation(e)) {
     QLineEdit::keyPressEvent(e);
     return;
@@ -71,16 +70,16 @@ void FieldEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 void FieldEdit::keyReleaseEvent(QKeyEvent* e) {
-  if (onKeyRelease) onKeyRelease(e);
+  emit keyReleased(e);
   QLineEdit::keyReleaseEvent(e);
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* e) {
   // QLineEdit's own select-on-tab is replaced by the engine's rule; the owner
-  // writes the engine's selection back from the callback.
+  // writes the engine's selection back when told.
   settling_ = true;
   QLineEdit::focusInEvent(e);
-  if (onFocusIn) onFocusIn(e->reason());
+  emit focusEntered(e->reason());
   settling_ = false;
 }
 
@@ -89,7 +88,7 @@ void FieldEdit::focusOutEvent(QFocusEvent* e) {
   settling_ = true;
   QLineEdit::focusOutEvent(e);
   losingFocus_ = false;
-  if (onFocusOut) onFocusOut(e->reason());
+  emit focusLeft(e->reason());
   settling_ = false;
 }
 

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusTipEvent>
 
 #include "accessibility.h"
 #include "artwork.h"
@@ -23,8 +24,6 @@
 namespace umrido::ui {
 
 namespace {
-
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 void MirrorField(FieldEdit& w, const TextField& f) {
   const QString text = QString::fromStdString(f.Text());
@@ -66,7 +65,7 @@ void TFormUC::ListBoxUCClick(int position) {
   converter_->ListBoxUCClick(position);
   LabelTextSchreiben();
   PanelUnitHoeheAnpassen();
-  labelUnit_->setText(listBoxUC_->Text(position));
+  if (QListWidgetItem* item = listBoxUC_->item(position)) labelUnit_->setText(item->text());
   MirrorConverter();
 }
 
@@ -203,7 +202,7 @@ void TFormUC::FieldFocusOut(QWidget* field, Qt::FocusReason reason) {
   }
 }
 
-bool TFormUC::focusNextPrevChild(bool next) {
+bool TFormUC::TabFocus(bool next) {
   // Tab passes the pad's keys by: they take the focus from F2 and the arrows
   // only, and the pad counts as lying just after the display.
   QWidget* from = QApplication::focusWidget();
@@ -337,7 +336,7 @@ void TFormUC::LabelTextSchreiben() {
   }
   AnnounceUnitsRewritten(panelUnit_, unitsShown_, category->unitCount);
   unitsShown_ = category->unitCount;
-  hintHandler_->Refresh();
+  RefreshHint();
 }
 
 void TFormUC::PanelUnitHoeheAnpassen() {
@@ -357,17 +356,22 @@ void TFormUC::AlleTexteSchreiben() {
   panelRechner_->Heading()->setText(kLabelCalc.Get(languageFlag_));
   panelRechner_->Display()->setAccessibleName(kLabelCalc.Get(languageFlag_));
   WriteHints(*this);
-  SetHint(panelUnit_->Selector(Side::N), HintOf(panelUnit_->Selector(Side::V)));
+  // Both selectors carry the one hint; screen readers hear them as groups
+  // named by their side.
+  const QString selectorHint = HintOf(panelUnit_->Selector(Side::V));
+  for (Side side : {Side::V, Side::N}) {
+    SetHint(panelUnit_->Selector(side), selectorHint, SelectorGroupName(side, languageFlag_));
+  }
 
   for (int p = 0; p < kCategoryCount; ++p) {
     const CategoryEntry* category = UnitCatalogue::Category(CategoryAtListPosition(p, languageFlag_));
-    if (category != nullptr) listBoxUC_->SetText(p, FromUtf8(category->Name(languageFlag_)));
+    if (category != nullptr) listBoxUC_->item(p)->setText(FromUtf8(category->Name(languageFlag_)));
   }
 
   ShowInfoText();
 
-  if (listBoxUC_->CurrentRow() >= 0) labelUnit_->setText(listBoxUC_->Text(listBoxUC_->CurrentRow()));
-  hintHandler_->Refresh();
+  if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
+  RefreshHint();
 }
 
 // ------------------------------------------------------- language, panels
@@ -380,7 +384,7 @@ void TFormUC::SpeedButtonDClick() {
   converter_->SetLanguage(true);
   calculator_->SetLanguage(true);
   // Not the user's choice: no category change, nothing converted again.
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), false), true));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), false), true));
   AlleTexteSchreiben();
   LabelTextSchreiben();
   // Told a moment later: the texts' flood of name changes makes a reader
@@ -395,7 +399,7 @@ void TFormUC::SpeedButtonEClick() {
   languageFlag_ = false;
   converter_->SetLanguage(false);
   calculator_->SetLanguage(false);
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), true), false));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), true), false));
   AlleTexteSchreiben();
   LabelTextSchreiben();
   // Told a moment later: the texts' flood of name changes makes a reader
@@ -428,6 +432,31 @@ void TFormUC::WriteHints(const QWidget& root) {
   }
 }
 
+void TFormUC::ShowHint(const QString& hint) {
+  if (labelInfo_->text() != hint) labelInfo_->setText(hint);
+}
+
+void TFormUC::RefreshHint() { ShowHint(HoveredHint(*this)); }
+
+void TFormUC::ShowFocusHint() { ShowHint(focusWidget() != nullptr ? HintOf(focusWidget()) : QString()); }
+
+bool TFormUC::event(QEvent* e) {
+  // Every status tip of the window's controls ends here.
+  if (e->type() == QEvent::StatusTip) {
+    ShowHint(static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+bool TFormUC::focusNextPrevChild(bool next) {
+  // Tab and Shift+Tab: the keyboard user learns what the new control is for
+  // as a mouse user does by pointing at it.
+  const bool moved = TabFocus(next);
+  if (moved) ShowFocusHint();
+  return moved;
+}
+
 void TFormUC::RaisePanel(QWidget* panel) {
   // The banner, the calculator's keys and the information texts are made
   // only once they first come to the front: a user may never look at them.
@@ -450,7 +479,7 @@ void TFormUC::RaisePanel(QWidget* panel) {
 void TFormUC::EnsureBanner() {
   if (bannerDpr_ == dpr_) return;
   bannerDpr_ = dpr_;
-  imageReklame_->ShowPicture("banner", dpr_);
+  imageReklame_->setPixmap(art::Picture("banner", dpr_));
 }
 
 void TFormUC::EnsureCalculatorPad() {
@@ -463,7 +492,7 @@ void TFormUC::EnsureCalculatorPad() {
   if (!calculator_) return;
   WriteHints(*panelRechner_);
   MirrorCalculator();
-  hintHandler_->Refresh();
+  RefreshHint();
 }
 
 void TFormUC::ShowInfoText() {

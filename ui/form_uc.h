@@ -28,7 +28,6 @@ class CategoryList;
 class FieldEdit;
 class Panel;
 class PictureLabel;
-class StatusHintHandler;
 class UnitFinder;
 class UnitStrip;
 
@@ -103,9 +102,9 @@ class TFormUC : public QWidget {
   StoredSettings CurrentSettings() const;
   // Which of the three right-hand panels lies in front.
   QWidget* FrontPanel() const;
-  StatusHintHandler* HintHandler() const { return hintHandler_.get(); }
 
  protected:
+  bool event(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool focusNextPrevChild(bool next) override;
   void showEvent(QShowEvent* e) override;
@@ -160,6 +159,14 @@ class TFormUC : public QWidget {
   void EnsureCalculatorPad();
   // The hints of `root`'s controls in the current language.
   void WriteHints(const QWidget& root);
+  // The status line shows `hint`; the hint of the control under the pointer
+  // again (after its text changed); the hint of the control that just took
+  // the keyboard.
+  void ShowHint(const QString& hint);
+  void RefreshHint();
+  void ShowFocusHint();
+  // Moves the focus as Tab (next) or Shift+Tab does; false if it stays.
+  bool TabFocus(bool next);
 
   std::unique_ptr<Converter> converter_;
   std::unique_ptr<Calculator> calculator_;
@@ -186,7 +193,6 @@ class TFormUC : public QWidget {
   Told told_;
   Announcer* announcer_ = nullptr;
 
-  std::unique_ptr<StatusHintHandler> hintHandler_;
   QPixmap decoration_;
 
   Backdrop* imageBack_ = nullptr;

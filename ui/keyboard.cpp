@@ -121,16 +121,21 @@ void TFormUC::InstallShortcuts() {
     auto* shortcut = new QShortcut(row.key, this);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(true);
-    connect(shortcut, &QShortcut::activated, this, [this, run = row.run] { run(*this); });
+    connect(shortcut, &QShortcut::activated, this, [this, run = row.run] {
+      const QWidget* focus = focusWidget();
+      run(*this);
+      // A shortcut that moves the keyboard shows where it went, as Tab does.
+      if (focusWidget() != focus) ShowFocusHint();
+    });
   }
 }
 
 void TFormUC::StepQuantity(int delta) {
-  const int position = listBoxUC_->CurrentRow() + delta;
-  if (position < 0 || position >= listBoxUC_->Count()) return;
+  const int position = listBoxUC_->currentRow() + delta;
+  if (position < 0 || position >= listBoxUC_->count()) return;
   // The list reports a new current row as the user's choice, which runs the
   // category change of a click.
-  listBoxUC_->SetCurrentRow(position);
+  listBoxUC_->setCurrentRow(position);
 }
 
 void TFormUC::StepUnit(Side side, int delta) {
@@ -150,7 +155,7 @@ void TFormUC::PickUnit(CategoryId category, UnitRow row, Side side) {
   if (category != converter_->State().CurrentCategory) {
     const int position = ListPositionOf(category, languageFlag_);
     if (position < 0) return;
-    listBoxUC_->Choose(position);
+    listBoxUC_->setCurrentRow(position);
   }
   PickRow(side, row);
 }

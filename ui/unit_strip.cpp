@@ -39,12 +39,9 @@ UnitStrip::UnitStrip(QWidget* parent) : Panel(parent, "PanelUnit", QRect(kPositi
   imageN_ = new PictureLabel(this, "ImageN", kSelectorN);
   for (Side side : {Side::V, Side::N}) {
     PictureLabel* selector = Selector(side);
-    selector->onPress = [this, side](Qt::MouseButton, QPoint pos) {
-      if (onPress) onPress(side, pos.y());
-    };
-    selector->onRelease = [this](Qt::MouseButton, QPoint) {
-      if (onRelease) onRelease();
-    };
+    connect(selector, &PictureLabel::pressed, this,
+            [this, side](Qt::MouseButton, QPoint pos) { emit pressed(side, pos.y()); });
+    connect(selector, &PictureLabel::released, this, &UnitStrip::released);
   }
   markeV_ = new QLabel(this);
   markeV_->setObjectName(QStringLiteral("ImageMarkeV"));
@@ -73,13 +70,12 @@ void UnitStrip::SetRow(int row, const QString& caption, const QString& hint) {
   cell->setText(caption);
   // Hint only: screen readers meet the unit as an entry of each selector,
   // not a third time as this caption.
-  cell->setProperty(kHintProperty, hint);
+  cell->setStatusTip(hint);
 }
 
 void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {
-  const auto rowOf = [](const QLabel* marker) { return (marker->y() - MarkerTop(0)) / kRowPitch; };
-  const UnitRow oldV = rowOf(markeV_);
-  const UnitRow oldN = rowOf(markeN_);
+  const UnitRow oldV = MarkedRow(Side::V);
+  const UnitRow oldN = MarkedRow(Side::N);
   markeV_->move(kMarkerLeftV, MarkerTop(rowV));
   markeN_->move(kMarkerLeftN, MarkerTop(rowN));
   AnnounceMarker(imageV_, oldV, rowV);
@@ -87,5 +83,10 @@ void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {
 }
 
 void UnitStrip::SetStripHeight(int height) { resize(kWidth, height); }
+
+void UnitStrip::PressRow(Side side, UnitRow row) {
+  emit pressed(side, row * kRowPitch);
+  emit released();
+}
 
 }  // namespace umrido::ui

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -160,7 +161,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     const KeyCase& c = kKeyCases[index];
     Field(c.field)->setFocus();
     for (QKeyCombination key : c.keys) QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-    QCOMPARE(List()->CurrentRow(), c.listPosition);
+    QCOMPARE(List()->currentRow(), c.listPosition);
     QCOMPARE(State().RowV, c.rowV);
     QCOMPARE(State().RowN, c.rowN);
     QCOMPARE(form_->FrontPanel()->objectName(), QString::fromLatin1(c.front));
@@ -172,7 +173,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   void convertsPsiToBarByKeyboardAlone() {
     FindUnit("psi");
     QCOMPARE(State().CurrentCategory, kPressure);
-    QCOMPARE(List()->CurrentRow(), ListPositionOf(kPressure, true));
+    QCOMPARE(List()->currentRow(), ListPositionOf(kPressure, true));
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
     QTest::keyClick(Field("EditV"), Qt::Key_Backspace);
     QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
@@ -236,25 +237,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("mile"));
     QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
     QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
-  }
-
-  // The quantity list draws its entries itself; a screen reader reads a list
-  // with the selected entry marked, and its press chooses as a click does,
-  // on the selected entry too.
-  void quantityListAsAScreenReaderReadsIt() {
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List());
-    QCOMPARE(list->role(), QAccessible::List);
-    QCOMPARE(list->childCount(), 51);
-    const int length = List()->CurrentRow();
-    QCOMPARE(list->child(length)->text(QAccessible::Name), QString::fromUtf8("Länge"));
-    for (int row : {length - 1, length, length + 1}) QCOMPARE(list->child(row)->state().selected, row == length);
-    const QString press = QAccessibleActionInterface::pressAction();
-    list->child(8)->actionInterface()->doAction(press);
-    QCOMPARE(Get<QLabel>("LabelUnit")->text(), QStringLiteral("Druck"));
-    umrido::test::PickUnit(form_.get(), "ImageV", 4 * 18 + 4);
-    QCOMPARE(State().RowV, 4);
-    list->child(8)->actionInterface()->doAction(press);
-    QCOMPARE(State().RowV, 0);
   }
 
   // Each change is said once where the focus is not: a notification in the
@@ -322,7 +304,9 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(from->childCount(), power->unitCount);
     QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1, true)));
     // Rows the new quantity does not use are gone for a client.
-    QVERIFY(heard.count(Heard(QAccessible::ObjectDestroyed, QString())) == 2 * (21 - power->unitCount));
+    const QString destroyed = Heard(QAccessible::ObjectDestroyed, QString());
+    QCOMPARE(std::count_if(heard.cbegin(), heard.cend(), [&](const QString& h) { return h.startsWith(destroyed); }),
+             2 * (21 - power->unitCount));
     for (int row = 0; row < power->unitCount; ++row) from->child(row)->text(QAccessible::Name);
     heard.clear();
     QTest::keyClick(Field("EditV"), Qt::Key_F8);

@@ -5,14 +5,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
-#include <QToolTip>
 
 #include "category_list.h"
 #include "status_hint.h"
@@ -73,7 +70,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
       if (stored[i].isValid()) sandbox_.Store(QLatin1String(umrido::ui::kSettingNames[i]), stored[i]);
     }
     Restart();
-    QCOMPARE(Get<umrido::ui::CategoryList>("ListBoxUC")->CurrentRow(), listPosition);
+    QCOMPARE(Get<umrido::ui::CategoryList>("ListBoxUC")->currentRow(), listPosition);
     QCOMPARE(Get<QLabel>("LabelUnit")->text(), U8(UnitCatalogue::Category(category)->Name(german)));
     QCOMPARE(Get<QLabel>("LabelV")->text(), U8(UnitCatalogue::Unit(category, 0)->Symbol(german)));
     QCOMPARE(Get("PanelUnit")->height(), UnitCatalogue::Category(category)->stripHeight);
@@ -126,9 +123,9 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     const QString labelN = Get<QLabel>("LabelN")->text();
 
     Click("SpeedButtonE");
-    QCOMPARE(list->CurrentRow(), englishPosition);
-    QCOMPARE(list->Text(list->CurrentRow()), U8(UnitCatalogue::Category(category)->nameEn));
-    QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->Text(list->CurrentRow()));
+    QCOMPARE(list->currentRow(), englishPosition);
+    QCOMPARE(list->currentItem()->text(), U8(UnitCatalogue::Category(category)->nameEn));
+    QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->currentItem()->text());
     QCOMPARE(Get<QLabel>("LabelCalc")->text(), QStringLiteral("Calculator"));
     QCOMPARE(Get("EditCalc")->accessibleName(), QStringLiteral("Calculator"));
     QCOMPARE(Get<QLabel>("StaticText1")->text(), U8(UnitCatalogue::Unit(category, 0)->symbolEn));
@@ -137,31 +134,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Get<QLabel>("LabelN")->text(), labelN);  // kept until the next pick
 
     Click("SpeedButtonD");
-    QCOMPARE(list->CurrentRow(), germanPosition);
-  }
-
-  // The list draws its entries itself: a drag with the button held chooses
-  // the entry it ends on, and the selection without the focus shows in the
-  // palette's inactive colours, as in any item view.
-  void listDragAndSelectionColours() {
-    auto* list = Get<umrido::ui::CategoryList>("ListBoxUC");
-    QWidget* viewport = list->viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, list->RowRect(3).center());
-    QMouseEvent move(QEvent::MouseMove, list->RowRect(5).center(), viewport->mapToGlobal(list->RowRect(5).center()),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, list->RowRect(5).center());
-    QCOMPARE(list->CurrentRow(), 5);
-    QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->Text(5));
-    QCOMPARE(form_->Conversion().State().CurrentCategory, CategoryAtListPosition(5, true));
-
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Active, QPalette::Highlight, Qt::blue);
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::red);
-    list->setPalette(palette);
-    QVERIFY(!list->hasFocus());
-    const QImage shown = viewport->grab().toImage();
-    QCOMPARE(shown.pixelColor(list->RowRect(5).topLeft() * shown.devicePixelRatio()), QColor(Qt::red));
+    QCOMPARE(list->currentRow(), germanPosition);
   }
 
   // Every control's hint in both languages, as listed in hints.tsv: an edit
@@ -204,20 +177,29 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(status->text(), english);
   }
 
-  void statusLineClearsAndTooltipsStayHidden() {
-    Click("SpeedButtonRechner");
+  // Leaving a control for a bare spot of its panel clears the line. A control
+  // that takes the keyboard by Tab or by a shortcut shows its hint as pointing
+  // at it would; the pointer's next move shows what it points at.
+  void statusLineFollowsPointerAndKeyboard() {
     auto* status = Get<QLabel>("LabelInfo");
-    // Leaving a control for a bare spot of its panel clears the line.
     umrido::test::HoverOver(Get("SpeedButtonEnd"));
     QCOMPARE(status->text(), QStringLiteral("Programm beenden ?"));
     QTest::mouseMove(form_.get(), QPoint(535, 438));
     QCOMPARE(status->text(), QString());
-    // Not even a tooltip set by hand shows.
-    QWidget* tan = Get("SpeedButtonTan");
-    tan->setToolTip(QStringLiteral("tip"));
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), tan->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(tan, &help);
-    QVERIFY(!QToolTip::isVisible());
+    QTest::keyClick(Get("EditV"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Get("EditN"));
+    QCOMPARE(status->text(), QStringLiteral("Ergebnis"));
+    QTest::keyClick(Get("EditN"), Qt::Key_Backtab);
+    QCOMPARE(status->text(), QStringLiteral("Eingabe"));
+    umrido::test::HoverOver(Get("SpeedButtonSwap"));
+    QCOMPARE(status->text(), QStringLiteral("Tauschen"));
+    Get("EditCalc")->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(status->text(), QStringLiteral("Tauschen"));  // not by the keyboard
+    QTest::keyClick(Get("EditCalc"), Qt::Key_F5);          // swap: the focus stays
+    QCOMPARE(status->text(), QStringLiteral("Tauschen"));
+    QTest::keyClick(Get("EditCalc"), Qt::Key_Down, Qt::ControlModifier);  // next quantity: EditV takes it
+    QCOMPARE(QApplication::focusWidget(), Get("EditV"));
+    QCOMPARE(status->text(), QStringLiteral("Eingabe"));
   }
 
   // A unit without a name is announced by its symbol.
