@@ -7,7 +7,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libgl-dev zlib1g-dev fonts-liberation)
 # What the tests and checks need besides.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth clang clang-format clang-tidy python3 ccache
-  dbus at-spi2-core python3-pyatspi xdotool)
+  dbus at-spi2-core python3-pyatspi xdotool orca)
 
 install_missing() {
   local missing=() p

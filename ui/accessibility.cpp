@@ -2,9 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 
+#include <algorithm>
 #include <map>
 
+#include "field_edit.h"
+#include "form_uc.h"
 #include "panels.h"
 #include "status_hint.h"
 #include "unit_strip.h"
@@ -84,6 +88,14 @@ class UnitEntryInterface : public EntryInterface {
  public:
   UnitEntryInterface(SelectorInterface* selector, UnitRow row);
 
+  // An entry outlives the quantity that showed it; beyond the current unit
+  // count it has no name and no state.
+  bool isValid() const override;
+  // Whether a client may hold the entry's name: it asked for it since the
+  // last change.
+  bool NameRead() const { return nameRead_; }
+  void NameChanged() { nameRead_ = false; }
+
   QString text(QAccessible::Text t) const override;
   QRect rect() const override;
   QAccessible::Role role() const override { return QAccessible::RadioButton; }
@@ -91,7 +103,10 @@ class UnitEntryInterface : public EntryInterface {
   void doAction(const QString& name) override;
 
  private:
+  bool Shown() const;
+
   SelectorInterface* selector_;
+  mutable bool nameRead_ = false;
 };
 
 class SelectorInterface : public QAccessibleWidget {
@@ -103,9 +118,12 @@ class SelectorInterface : public QAccessibleWidget {
 
   // The rows inside the strip: the current quantity's units.
   int childCount() const override { return strip()->ShownRows(); }
-  QAccessibleInterface* child(int index) const override {
+  QAccessibleInterface* child(int index) const override { return index < childCount() ? entry(index) : nullptr; }
+  // The entry of any of the strip's rows, also one the current quantity does
+  // not use: a client may still hold it from an earlier one.
+  QAccessibleInterface* entry(int row) const {
     auto* self = const_cast<SelectorInterface*>(this);
-    return entries_.Get(index, childCount(), [self, index] { return new UnitEntryInterface(self, index); });
+    return entries_.Get(row, kMaxUnitsPerCategory, [self, row] { return new UnitEntryInterface(self, row); });
   }
   int indexOfChild(const QAccessibleInterface* child) const override { return entries_.RowOf(child, childCount()); }
   QAccessibleInterface* childAt(int x, int y) const override {
@@ -127,13 +145,20 @@ class SelectorInterface : public QAccessibleWidget {
 UnitEntryInterface::UnitEntryInterface(SelectorInterface* selector, UnitRow row)
     : EntryInterface(selector, row), selector_(selector) {}
 
+bool UnitEntryInterface::isValid() const { return selector_->isValid(); }
+
+bool UnitEntryInterface::Shown() const { return row() < selector_->childCount(); }
+
 QString UnitEntryInterface::text(QAccessible::Text t) const {
-  if (!isValid()) return {};
+  if (!Shown()) return {};
   // The row's caption is the unit's symbol, its hint the unit's name.
   const QLabel* cell = selector_->strip()->Row(row());
   QString symbol = cell->text();
   const QString name = HintOf(cell);
-  if (t == QAccessible::Name) return name.isEmpty() ? symbol : name + QStringLiteral(" (") + symbol + QLatin1Char(')');
+  if (t == QAccessible::Name) {
+    nameRead_ = true;
+    return name.isEmpty() ? symbol : name + QStringLiteral(" (") + symbol + QLatin1Char(')');
+  }
   if (t == QAccessible::Description) return symbol;
   return {};
 }
@@ -146,16 +171,143 @@ QRect UnitEntryInterface::rect() const {
 QAccessible::State UnitEntryInterface::state() const {
   QAccessible::State s;
   s.checkable = true;
-  s.checked = isValid() && selector_->strip()->MarkedRow(selector_->side()) == row();
+  s.checked = Shown() && selector_->strip()->MarkedRow(selector_->side()) == row();
   return s;
 }
 
 void UnitEntryInterface::doAction(const QString& name) {
-  if (name != pressAction() || !isValid()) return;
+  if (name != pressAction() || !Shown()) return;
   selector_->strip()->PressRow(selector_->side(), row());
 }
 
+// The unit strip shows a screen reader its two selectors only: each row's
+// caption and the markers say again what the selectors' entries say.
+class StripInterface : public QAccessibleWidget {
+ public:
+  explicit StripInterface(UnitStrip* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+
+  UnitStrip* strip() const { return static_cast<UnitStrip*>(widget()); }
+
+  int childCount() const override { return 2; }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index > 1) return nullptr;
+    return QAccessible::queryAccessibleInterface(strip()->Selector(index == 0 ? Side::V : Side::N));
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < 2; ++i) {
+      if (child != nullptr && child == this->child(i)) return i;
+    }
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    for (int i = 0; i < 2; ++i) {
+      QAccessibleInterface* c = child(i);
+      if (c != nullptr && c->rect().contains(x, y)) return c;
+    }
+    return nullptr;
+  }
+};
+
+// The latest news of the window: a notification named by what it says.
+class AnnouncerInterface : public QAccessibleWidget {
+ public:
+  explicit AnnouncerInterface(Announcer* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<Announcer*>(widget())->Text() : QString();
+  }
+  QAccessible::State state() const override {
+    // Shown for as long as it has something to say, though it takes no room.
+    QAccessible::State s = QAccessibleWidget::state();
+    s.invisible = false;
+    s.offscreen = false;
+    return s;
+  }
+};
+
+// A number field as a text for screen readers, as Qt's own line edit but in
+// two points: its attributes span the whole text (Qt's span no character,
+// and Orca then reads the text short of its last character: "0,01" as
+// "0,0"), and while the focus arrives or leaves it reports no events (Qt
+// drops the events of an invalid interface). No editing interface: the
+// text is the engine's.
+class FieldInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit FieldInterface(FieldEdit* w) : QAccessibleWidget(w, QAccessible::EditableText) {}
+
+  FieldEdit* field() const { return static_cast<FieldEdit*>(widget()); }
+
+  bool isValid() const override { return QAccessibleWidget::isValid() && !field()->Settling(); }
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? field()->text() : QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.editable = true;
+    s.selectableText = true;
+    s.readOnly = field()->isReadOnly();
+    return s;
+  }
+
+  void selection(int index, int* start, int* end) const override {
+    const auto [from, length] = field()->Selection();
+    *start = index == 0 && length > 0 ? from : 0;
+    *end = index == 0 && length > 0 ? from + length : 0;
+  }
+  int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int) override { field()->deselect(); }
+  void setSelection(int, int start, int end) override { field()->setSelection(start, end - start); }
+  int cursorPosition() const override { return field()->cursorPosition(); }
+  void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+  QString text(int start, int end) const override { return field()->text().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(field()->text().size()); }
+  QRect characterRect(int offset) const override {
+    // Near enough for a reader's review: the field shows one line from its
+    // left edge.
+    const QString t = field()->text();
+    const QFontMetrics metrics(field()->font());
+    const QRect inner = field()->contentsRect();
+    const int x = inner.x() + field()->textMargins().left() + 2 + metrics.horizontalAdvance(t.left(offset));
+    const QRect local(x, inner.y(), metrics.horizontalAdvance(t.mid(offset, 1)), inner.height());
+    return QRect(field()->mapToGlobal(local.topLeft()), local.size());
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    return field()->cursorPositionAt(field()->mapFromGlobal(point));
+  }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+};
+
+// The window, a frame named by its title (a plain widget would be a filler
+// with that name).
+class FrameInterface : public QAccessibleWidget {
+ public:
+  explicit FrameInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
+  if (auto* strip = qobject_cast<UnitStrip*>(object)) return new StripInterface(strip);
+  if (auto* announcer = qobject_cast<Announcer*>(object)) return new AnnouncerInterface(announcer);
+  if (auto* form = qobject_cast<TFormUC*>(object)) return new FrameInterface(form);
+  if (auto* field = qobject_cast<FieldEdit*>(object)) return new FieldInterface(field);
+  if (auto* panel = qobject_cast<Panel*>(object);
+      panel != nullptr && panel->objectName() == QLatin1String("PanelStatus")) {
+    return new QAccessibleWidget(panel, QAccessible::StatusBar);
+  }
   auto* label = qobject_cast<PictureLabel*>(object);
   if (label == nullptr || qobject_cast<UnitStrip*>(label->parentWidget()) == nullptr) return nullptr;
   if (label->objectName() == QLatin1String("ImageV")) return new SelectorInterface(label, Side::V);
@@ -194,12 +346,55 @@ void AnnounceMarker(QWidget* selector, UnitRow oldRow, UnitRow newRow) {
   QAccessible::updateAccessibility(&selection);
 }
 
-void AnnounceUnitsRewritten(QWidget* strip) {
+void AnnounceUnitsRewritten(QWidget* strip, int oldCount, int newCount) {
   if (!QAccessible::isActive()) return;
+  // Clients keep the names and children they have read: each entry still on
+  // screen reports its new name (if anyone read the old one: a language
+  // switch would otherwise flood a reader with names nobody heard), the ones
+  // gone report their end and the new ones their start, so that the
+  // marker's events that follow carry the new names.
   for (auto* selector : strip->findChildren<PictureLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
-    QAccessibleEvent event(selector, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&event);
+    auto* group = dynamic_cast<SelectorInterface*>(QAccessible::queryAccessibleInterface(selector));
+    if (group == nullptr) continue;
+    for (int row = 0; row < std::max(oldCount, newCount); ++row) {
+      auto* entry = static_cast<UnitEntryInterface*>(group->entry(row));
+      QAccessible::Event type = QAccessible::NameChanged;
+      if (row >= newCount) type = QAccessible::ObjectDestroyed;
+      if (row >= oldCount) type = QAccessible::ObjectCreated;
+      if (type == QAccessible::NameChanged && !entry->NameRead()) continue;
+      entry->NameChanged();
+      QAccessibleEvent event(entry, type);
+      QAccessible::updateAccessibility(&event);
+    }
+    QAccessibleEvent reorder(selector, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
   }
+}
+
+Announcer::Announcer(QWidget* statusBar) : QWidget(statusBar) {
+  setObjectName(QStringLiteral("Announcement"));
+  setGeometry(0, 0, 0, 0);
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, &Announcer::Speak);
+}
+
+void Announcer::Request(int delay) {
+  if (timer_.isActive() && timer_.remainingTime() < delay) return;
+  timer_.start(delay);
+}
+
+void Announcer::Speak() {
+  const QString text = compose ? compose() : QString();
+  if (text.isEmpty() || !QAccessible::isActive()) return;
+  text_ = text;
+  QAccessibleEvent name(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&name);
+  // Readers speak a notification when it shows; it is shown anew for each
+  // text, so that the same text twice is heard twice.
+  QAccessibleEvent shown(this, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&shown);
 }
 
 }  // namespace umrido::ui

@@ -77,15 +77,19 @@ void FieldEdit::keyReleaseEvent(QKeyEvent* e) {
 void FieldEdit::focusInEvent(QFocusEvent* e) {
   // QLineEdit's own select-on-tab is replaced by the engine's rule; the owner
   // writes the engine's selection back when told.
+  settling_ = true;
   QLineEdit::focusInEvent(e);
   emit focusEntered(e->reason());
+  settling_ = false;
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* e) {
   losingFocus_ = true;
+  settling_ = true;
   QLineEdit::focusOutEvent(e);
   losingFocus_ = false;
   emit focusLeft(e->reason());
+  settling_ = false;
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* e) {
@@ -119,12 +123,16 @@ void FieldEdit::Mirror(const QString& text, int selStart, int selLength) {
   const bool blocked = blockSignals(true);
   if (this->text() != text) setText(text);
   if (Selection() != qMakePair(selStart, selLength)) {
+    // Dropped on the way out, the selection is no news either.
+    const bool settling = settling_;
+    settling_ = settling || window()->focusWidget() != this;
     if (selLength > 0) {
       setSelection(selStart, selLength);
     } else {
       deselect();
       setCursorPosition(selStart);
     }
+    settling_ = settling;
   }
   blockSignals(blocked);
 }

@@ -23,6 +23,12 @@ class FieldEdit : public QLineEdit {
   // selection on its own, which is no choice of the user's.
   bool LosingFocus() const { return losingFocus_; }
 
+  // True while the focus arrives or leaves: the selection the field takes or
+  // drops meanwhile is no news to a screen reader, which reads the field
+  // with its focus (it would otherwise hear "selected" twice, or a
+  // selection lost on the way out).
+  bool Settling() const { return settling_; }
+
   // The selection as (start, length); a caret is a selection of length 0.
   QPair<int, int> Selection() const;
 
@@ -52,6 +58,7 @@ class FieldEdit : public QLineEdit {
 
  private:
   bool losingFocus_ = false;
+  bool settling_ = false;
 };
 
 }  // namespace umrido::ui

@@ -2,6 +2,7 @@
 // mirrors the result on screen.
 #include "form_uc.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -38,6 +39,17 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent* e) {
   const QList<uint> ucs = e->text().toUcs4();
   if (ucs.isEmpty()) return std::nullopt;
   return static_cast<char32_t>(ucs.first());
+}
+
+// How long typing must pause before the result is told: a screen reader
+// would otherwise start each result and be cut off by the next key.
+constexpr int kTypingPause = 400;
+constexpr int kAfterRenaming = 1000;
+
+QString UnitName(const CategoryEntry& category, UnitRow row, bool german) {
+  const UnitEntry& unit = category.units[row];
+  const std::string_view name = unit.Name(german);
+  return FromUtf8(name.empty() ? unit.Symbol(german) : name);
 }
 
 bool IsFocusFromElsewhere(Qt::FocusReason reason) {
@@ -250,6 +262,7 @@ void TFormUC::MirrorConverter() {
   panelUnit_->SetMarkers(converter_->State().RowV, converter_->State().RowN);
   if (allUnits_ != nullptr) allUnits_->Follow();
   mirroring_ = false;
+  TellChanges();
 }
 
 void TFormUC::MirrorCalculator() {
@@ -266,6 +279,51 @@ void TFormUC::MirrorCalculator() {
   MirrorField(*display, calculator_->Display());
   panelRechner_->ShowModes(calculator_->State());
   mirroring_ = false;
+  TellChanges();
+}
+
+TFormUC::Told TFormUC::Now() const {
+  const ConversionState& s = converter_->State();
+  return {s.CurrentCategory, s.RowV, s.RowN, editN_->text(), panelRechner_->Display()->text(), languageFlag_};
+}
+
+void TFormUC::TellChanges() {
+  if (!announcer_->compose) return;  // start-up tells nothing
+  const Told now = Now();
+  const bool sameUnits =
+      now.german == told_.german && now.category == told_.category && now.rowV == told_.rowV && now.rowN == told_.rowN;
+  if (sameUnits && now.result == told_.result && now.display == told_.display) return;
+  announcer_->Request(sameUnits && now.display == told_.display ? kTypingPause : 0);
+}
+
+QString TFormUC::ComposeNews() {
+  const Told now = Now();
+  QStringList news;
+  const CategoryEntry* category = UnitCatalogue::Category(now.category);
+  if (now.german != told_.german) {
+    // The rest changed language with it; the new language says so (its
+    // button's hint, which may not be written yet).
+    const std::string_view button = languageFlag_ ? "SpeedButtonD" : "SpeedButtonE";
+    for (const HintRow& row : ControlHints()) {
+      if (button == row.control) news << row.hint.Get(languageFlag_);
+    }
+  } else if (category != nullptr) {
+    const bool newQuantity = now.category != told_.category;
+    if (newQuantity) news << FromUtf8(category->Name(languageFlag_));
+    if (newQuantity || now.rowV != told_.rowV) {
+      news << SelectorGroupName(Side::V, languageFlag_) + QStringLiteral(": ") +
+                  UnitName(*category, now.rowV, languageFlag_);
+    }
+    if (newQuantity || now.rowN != told_.rowN) {
+      news << SelectorGroupName(Side::N, languageFlag_) + QStringLiteral(": ") +
+                  UnitName(*category, now.rowN, languageFlag_);
+    }
+    if (now.result != told_.result) news << HintOf(editN_) + QStringLiteral(": ") + now.result;
+  }
+  // Typed into the display, the display is where the reader already is.
+  if (now.display != told_.display && focusWidget() != panelRechner_->Display()) news << now.display;
+  told_ = now;
+  return news.join(QStringLiteral(". "));
 }
 
 // ------------------------------------------------------------ strip, texts
@@ -278,7 +336,8 @@ void TFormUC::LabelTextSchreiben() {
     const UnitEntry& unit = category->units[r];
     panelUnit_->SetRow(r, FromUtf8(unit.Symbol(languageFlag_)), FromUtf8(unit.Name(languageFlag_)));
   }
-  AnnounceUnitsRewritten(panelUnit_);
+  AnnounceUnitsRewritten(panelUnit_, unitsShown_, category->unitCount);
+  unitsShown_ = category->unitCount;
   if (allUnits_ != nullptr) allUnits_->Follow();
   RefreshHint();
 }
@@ -292,6 +351,11 @@ void TFormUC::PanelUnitHoeheAnpassen() {
 
 void TFormUC::AlleTexteSchreiben() {
   setWindowTitle(kWindowTitle.Get(languageFlag_));
+  // Qt does not report the title as the frame's new name.
+  if (QAccessible::isActive()) {
+    QAccessibleEvent retitled(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&retitled);
+  }
   panelRechner_->Heading()->setText(kLabelCalc.Get(languageFlag_));
   panelRechner_->Display()->setAccessibleName(kLabelCalc.Get(languageFlag_));
   WriteHints(*this);
@@ -326,6 +390,9 @@ void TFormUC::SpeedButtonDClick() {
   listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), false), true));
   AlleTexteSchreiben();
   LabelTextSchreiben();
+  // Told a moment later: the texts' flood of name changes makes a reader
+  // drop what comes with it.
+  announcer_->Request(kAfterRenaming);
 }
 
 void TFormUC::SpeedButtonEClick() {
@@ -338,6 +405,9 @@ void TFormUC::SpeedButtonEClick() {
   listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), true), false));
   AlleTexteSchreiben();
   LabelTextSchreiben();
+  // Told a moment later: the texts' flood of name changes makes a reader
+  // drop what comes with it.
+  announcer_->Request(kAfterRenaming);
 }
 
 void TFormUC::SpeedButtonRechnerClick() {

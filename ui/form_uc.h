@@ -23,6 +23,7 @@
 namespace umrido::ui {
 
 class AllUnitsPanel;
+class Announcer;
 class Backdrop;
 class CalcPanel;
 class CategoryList;
@@ -151,6 +152,10 @@ class TFormUC : public QWidget {
   void MirrorConverter();
   void MirrorCalculator();
   void MirrorFocus();
+  // Screen readers are told what the mirrors changed: at once, or once the
+  // typing pauses when only the result followed a keystroke.
+  void TellChanges();
+  QString ComposeNews();
 
   void RaisePanel(QWidget* panel);
   void InstallShortcuts();
@@ -190,6 +195,20 @@ class TFormUC : public QWidget {
   QPointer<QWidget> panelBeforeAllUnits_;
   bool rechnerDownBefore_ = false;
   bool infoDownBefore_ = false;
+  int unitsShown_ = 0;  // entries of each selector as last written
+
+  // What screen readers were last told.
+  struct Told {
+    CategoryId category = 0;
+    UnitRow rowV = 0;
+    UnitRow rowN = 0;
+    QString result;
+    QString display;
+    bool german = true;
+  };
+  Told Now() const;
+  Told told_;
+  Announcer* announcer_ = nullptr;
 
   QPixmap decoration_;
 

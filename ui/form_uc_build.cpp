@@ -79,6 +79,7 @@ TFormUC::~TFormUC() {
   // this body and the members); focus changes or signals on their way out
   // must not reach the window any more.
   for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+  announcer_->compose = nullptr;
 }
 
 void TFormUC::BuildLayout() {
@@ -182,6 +183,7 @@ void TFormUC::BuildInfoTexts() {
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setContextMenuPolicy(Qt::NoContextMenu);
     memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    memo->setAccessibleName(FromUtf8(kInfoHeading));
   }
   memoInfo1_->setPlainText(InfoText(true));
   memoInfo2_->setPlainText(InfoText(false));
@@ -202,6 +204,7 @@ void TFormUC::BuildStatusBar() {
       MakeGlyphButton(panelStatus_, "SpeedButtonInfo", {571, 3, 24, 24}, GlyphIcon(art::Glyph::Info), true);
   speedButtonEnd_ =
       MakeGlyphButton(panelStatus_, "SpeedButtonEnd", {597, 3, 24, 24}, GlyphIcon(art::Glyph::End), false);
+  announcer_ = new Announcer(panelStatus_);
 }
 
 void TFormUC::ConnectActions() {
@@ -278,6 +281,9 @@ void TFormUC::FormCreate(const StoredSettings& settings) {
   PanelUnitHoeheAnpassen();
   MirrorConverter();
   MirrorCalculator();
+  // From here on, screen readers hear what changes.
+  told_ = Now();
+  announcer_->compose = [this] { return ComposeNews(); };
 }
 
 void TFormUC::BilderZeichnen() {

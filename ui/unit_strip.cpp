@@ -68,7 +68,9 @@ void UnitStrip::SetMarkerPicture(const QPixmap& marker) {
 void UnitStrip::SetRow(int row, const QString& caption, const QString& hint) {
   QLabel* cell = Row(row);
   cell->setText(caption);
-  SetHint(cell, hint, hint.isEmpty() ? caption : hint);
+  // Hint only: screen readers meet the unit as an entry of each selector,
+  // not a third time as this caption.
+  cell->setStatusTip(hint);
 }
 
 void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {

@@ -1,8 +1,9 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, the result field after a value is typed, the calculator's pad reached
-by F2 and typed on, the unit finder's field and result list while it is
-open, and the table of all units.
+unit, the result field after a value is typed, the entries' names and events
+after Ctrl+Down (a new quantity) and F8 (the other language), the
+calculator's pad reached by F2 and typed on, the unit finder's field and
+result list while it is open, and the table of all units.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -10,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def walk(node, depth=0):
@@ -23,6 +25,10 @@ def walk(node, depth=0):
 def wait_for(what, probe, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        # Events reach the listeners (and the client's name cache) only
+        # while the main loop runs.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = probe()
         if found:
             return found
@@ -88,18 +94,51 @@ def main():
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
         wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
 
-        # The calculator by keyboard alone: F2 hands the pad the focus, where
-        # typed keys press pad keys. Shortcuts want an active window, which
-        # without a window manager only the X input focus makes.
-        subprocess.run(["xdotool", "search", "--name", "^UMRIDO", "windowfocus", "--sync"], check=True)
+        # A client keeps the names it has read; the program's events must
+        # bring them up to date, and the events of the new marker must carry
+        # the new names.
+        # Shortcuts need the window active: no window manager gives it the
+        # keyboard here.
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "UMRIDO"],
+                                capture_output=True, text=True, check=True, timeout=20).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        checks = []
+        pyatspi.Registry.registerEventListener(
+            lambda e: checks.append((e.source.parent.name, e.source.name, e.detail1)), "object:state-changed:checked")
+        [e.name for e in source] + [e.name for e in target]
+        subprocess.run(["xdotool", "key", "ctrl+Down"], check=True)
+        watt = "Joule pro Sekunde = Watt (J/s = W)"
+        wait_for("the checked source unit J/s after Ctrl+Down", lambda: checked(source) == [watt])
+        entries = [e.name for e in source]
+        assert len(entries) == 17 and entries[:2] == [watt, "Kilowatt (kW)"], entries
+        assert [e.name for e in target] == entries, [e.name for e in target]
+        # The source marker moved from km's row (row 6) to the first: both
+        # events carry the names of the new quantity's units.
+        wait_for("the checked event with the new name", lambda: ("Von", watt, 1) in checks)
+        assert ("Von", entries[6], 0) in checks and not any("Meter" in name for _, name, _ in checks), checks
+        assert checked(target) == [watt], checked(target)
+
+        subprocess.run(["xdotool", "key", "F8"], check=True)
+        wait_for("the group 'From' after F8", lambda: source.name == "From" and target.name == "To")
+        english = [e.name for e in source]
+        assert len(english) == 17 and english[:2] == ["Joule per second = Watt (J/s = W)", "Kilowatt (kW)"], english
+        assert checked(target) == ["Joule per second = Watt (J/s = W)"], checked(target)
+
+        # The calculator by keyboard alone (now in English): F2 hands the pad
+        # the focus, where typed keys press pad keys.
         subprocess.run(["xdotool", "key", "--delay", "50", "F2"], check=True)
         shift = wait_for("the focused Shift key",
-                         lambda: next((n for n in walk(app) if n.name == "Shift-Taste"
+                         lambda: next((n for n in walk(app) if n.name == "Shift"
                                        and n.getState().contains(pyatspi.STATE_FOCUSED)), None))
         assert shift.getRoleName() == "push button", shift.getRoleName()
         subprocess.run(["xdotool", "type", "--delay", "50", "2^10="], check=True)
-        display = by_name(app, "Kalkulator", "text")
+        display = by_name(app, "Calculator", "text")
         wait_for("the display showing 1024", lambda: text_of(display) == "1024")
+
+
+        # Back to German for the rest.
+        subprocess.run(["xdotool", "key", "F8"], check=True)
+        wait_for("the group 'Von' after F8 again", lambda: source.name == "Von")
 
         # The unit finder (F3): its field and result list are in the tree
         # while it is open, the field keeping the focus as the list fills.
@@ -116,15 +155,16 @@ def main():
         subprocess.run(["xdotool", "key", "Escape"], check=True)
         wait_for("the finder closed", lambda: not showing(query) and results.childCount == 0)
 
-        # Pressure, 5 psi, and F9: the table of all units, named by its heading.
-        # Ctrl+Up eleven times: from Länge (19) to Druck (8) in the German list.
-        subprocess.run(["xdotool", "key", "--delay", "50"] + ["ctrl+Up"] * 11, check=True)
-        wait_for("the pressure units", lambda: len([e for e in source]) == 21 and checked(source) == ["Pascal = Newton pro Quadratmeter (Pa=N/m²)"])
-        psi = next(e for e in source if e.name.endswith("(lbf./in²=psi)"))
-        psi.queryAction().doAction(0)
-        wait_for("psi as the source", lambda: checked(source) == [psi.name])
+        # 5 psi by the finder, and F9: the table of all units, named by its heading.
         edit_v.queryComponent().grabFocus()
-        subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5", "F9"], check=True)
+        subprocess.run(["xdotool", "key", "F3"], check=True)
+        wait_for("the finder's field again", lambda: showing(query))
+        subprocess.run(["xdotool", "type", "--delay", "50", "psi"], check=True)
+        wait_for("the result psi", lambda: fresh(results) and results.childCount > 0 and "=psi" in results[0].name)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        wait_for("psi as the source", lambda: len(checked(source)) == 1 and checked(source)[0].endswith("(lbf./in²=psi)"))
+        assert len([e for e in source]) == 21
+        subprocess.run(["xdotool", "key", "--delay", "50", "5", "F9"], check=True)
         # The panel is made on first use, after the client cached the tree.
         table = wait_for("the table 'Alle Einheiten'", lambda: fresh(app) and by_name(app, "Alle Einheiten", "table"))
         cells = table.queryTable()

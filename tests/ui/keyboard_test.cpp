@@ -1,6 +1,7 @@
 // The converter without a mouse: the shortcuts from each of the three
 // fields, the unit finder, and what a screen reader is told. Runs with the
 // comma as decimal separator.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,6 +13,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "all_units_panel.h"
@@ -26,20 +29,32 @@ namespace {
 
 constexpr int kLengthDe = 19;  // German list position of Length, the default
 constexpr int kPressure = 22;
+constexpr int kPower = 29;  // the quantity after Length in the German list
 
 // What a screen reader was told: "<event type> <source>", the source being
-// the object's name, or the entry's name for a selector entry.
+// the object's name, or the entry's name for a selector entry; and, for the
+// entries, "<event type> <group>/<entry>". `spoken`: the window's news.
 QStringList heard;
+QStringList heardInGroups;
+QStringList spoken;
 
 QString Heard(QAccessible::Event type, const QString& source) {
   return QString::number(type) + QLatin1Char(' ') + source;
 }
 
 void Listen(QAccessibleEvent* e) {
+  // As Qt's AT-SPI bridge, drop the events of an invalid interface.
   QAccessibleInterface* iface = e->accessibleInterface();
+  if (iface == nullptr) return;
   QString source = e->object() != nullptr ? e->object()->objectName() : QString();
   if (source.isEmpty() && iface != nullptr) source = iface->text(QAccessible::Name);
   heard << Heard(e->type(), source);
+  if (e->object() == nullptr && iface != nullptr && iface->parent() != nullptr) {
+    heardInGroups << Heard(e->type(), iface->parent()->text(QAccessible::Name) + QLatin1Char('/') + source);
+  }
+  if (e->type() == QAccessible::ObjectShow && source == QLatin1String("Announcement")) {
+    spoken << iface->text(QAccessible::Name);
+  }
 }
 
 bool WasHeard(QAccessible::Event type, const QString& source) { return heard.contains(Heard(type, source)); }
@@ -84,6 +99,28 @@ const struct KeyCase {
     {"F8 language", "EditV", {Qt::Key_F8}, ListPositionOf(2, false), 0, 0, kBanner, "1"},
     {"F9 all units", "EditN", {Qt::Key_F9}, kLengthDe, 0, 0, "PanelAlleEinheiten", "1"},
     {"F2 F9 F9 calculator again", "EditV", {Qt::Key_F2, Qt::Key_F9, Qt::Key_F9}, kLengthDe, 0, 0, "PanelRechner", "1"},
+};
+
+// Keys pressed from EditV (its "1" selected), and the news a screen reader
+// then speaks, each once.
+const struct NewsCase {
+  const char* tag;
+  std::vector<QKeyCombination> keys;
+  QStringList spoken;
+} kNewsCases[] = {
+    {"typing: the result once the typing pauses", {Qt::Key_2, Qt::Key_5}, {QStringLiteral("Ergebnis: 25")}},
+    {"Alt+Shift+Down: the target unit with the result",
+     {kTargetDown},
+     {QStringLiteral("Nach: Dezimeter. Ergebnis: 10")}},
+    {"F5: both sides",
+     {Qt::ALT | Qt::Key_Down, Qt::Key_F5},
+     {QStringLiteral("Von: Dezimeter. Ergebnis: 0,1"), QStringLiteral("Von: Meter. Nach: Dezimeter. Ergebnis: 1")}},
+    {"Ctrl+Down: the quantity and its units",
+     {Qt::CTRL | Qt::Key_Down},
+     {QStringLiteral("Leistung. Von: Joule pro Sekunde = Watt. Nach: Joule pro Sekunde = Watt")}},
+    {"F8: the language, in that language", {Qt::Key_F8}, {QStringLiteral("English")}},
+    {"F8 twice: nothing changed", {Qt::Key_F8, Qt::Key_F8}, {}},
+    {"nothing changed, nothing said", {Qt::ALT | Qt::Key_Up, Qt::Key_F5}, {}},
 };
 
 }  // namespace
@@ -300,6 +337,132 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     heard.clear();
     QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
     QVERIFY(!WasHeard(QAccessible::TableModelChanged, QStringLiteral("TableAlleEinheiten")));
+  }
+
+  // Each change is said once where the focus is not: a notification in the
+  // status bar, in the interface language.
+  void newsIsSpokenOnce_data() { umrido::test::AddIndexRows(kNewsCases); }
+  void newsIsSpokenOnce() {
+    QFETCH(int, index);
+    const NewsCase& c = kNewsCases[index];
+    ListenToScreenReaderEvents();
+    spoken.clear();
+    Field("EditV")->selectAll();
+    for (QKeyCombination key : c.keys) {
+      QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+      QTest::qWait(50);  // typing fast
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(spoken, c.spoken, 3000);
+    QTest::qWait(c.spoken.isEmpty() ? 1200 : 500);  // nothing more comes
+    QCOMPARE(spoken, c.spoken);
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
+  }
+
+  // A key click hands the calculator's display the focus, where the reader
+  // reads it itself: nothing is told beside.
+  void calculatorDisplayIsNotToldWhereTheFocusIs() {
+    ListenToScreenReaderEvents();
+    QTest::keyClick(Field("EditV"), Qt::Key_F2);
+    spoken.clear();
+    Get<QAbstractButton>("SpeedButtonZiffer7")->click();
+    QCOMPARE(QApplication::focusWidget(), Field("EditCalc"));
+    QTest::keyClicks(Field("EditCalc"), QStringLiteral("3"));
+    QTest::qWait(100);
+    QCOMPARE(spoken, QStringList());
+  }
+
+  // With the pad's focus, each key pressed is told by the display's text,
+  // and the shortcuts still reach the window.
+  void padPressesAreSpoken() {
+    ListenToScreenReaderEvents();
+    QTest::keyClick(Field("EditV"), Qt::Key_F2);
+    spoken.clear();
+    for (const char* key : {"2", "^", "1", "0", "="}) {
+      QTest::keyClicks(QApplication::focusWidget(), QLatin1String(key));
+      QTest::qWait(20);
+    }
+    QTRY_COMPARE(spoken.value(spoken.size() - 1), QStringLiteral("1024"));
+    QCOMPARE(spoken.first(), QStringLiteral("2"));
+    QVERIFY(QApplication::focusWidget() != Field("EditCalc"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+    QVERIFY(!form_->LanguageFlag());
+  }
+
+  // After a new quantity, a language or a swap every entry a client has read
+  // reports its new name before the marker's events, which carry it.
+  void entryNamesFollowTheUnits() {
+    ListenToScreenReaderEvents();
+    QAccessibleInterface* from = QAccessible::queryAccessibleInterface(Get("ImageV"));
+    for (int row = 0; row < from->childCount(); ++row) from->child(row)->text(QAccessible::Name);
+    const umrido::CategoryEntry* power = umrido::UnitCatalogue::Category(kPower);
+    const auto nameOf = [power](int row, bool german) {
+      const umrido::UnitEntry& u = power->units[row];
+      return umrido::test::U8(u.Name(german)) + QStringLiteral(" (") + umrido::test::U8(u.Symbol(german)) +
+             QLatin1Char(')');
+    };
+    QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(from->childCount(), power->unitCount);
+    QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1, true)));
+    // Rows the new quantity does not use are gone for a client.
+    const QString destroyed = Heard(QAccessible::ObjectDestroyed, QString());
+    QCOMPARE(std::count_if(heard.cbegin(), heard.cend(), [&](const QString& h) { return h.startsWith(destroyed); }),
+             2 * (21 - power->unitCount));
+    for (int row = 0; row < power->unitCount; ++row) from->child(row)->text(QAccessible::Name);
+    heard.clear();
+    QTest::keyClick(Field("EditV"), Qt::Key_F8);
+    QCOMPARE(from->child(1)->text(QAccessible::Name), nameOf(1, false));
+    QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1, false)));
+    // A swap's events say which side each entry is on.
+    QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::AltModifier);
+    heardInGroups.clear();
+    QTest::keyClick(Field("EditV"), Qt::Key_F5);
+    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("From/") + nameOf(0, false))));
+    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("To/") + nameOf(1, false))));
+  }
+
+  // Tab and back: the selection a field takes or drops with the focus is
+  // read with the focus, not told as a change of its own.
+  void aFocusPassingThroughIsNoSelectionNews() {
+    ListenToScreenReaderEvents();
+    Field("EditV")->selectAll();
+    heard.clear();
+    QTest::keyClick(Field("EditV"), Qt::Key_Tab);
+    QTest::keyClick(Field("EditN"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
+    QVERIFY(WasHeard(QAccessible::Focus, QStringLiteral("EditN")));
+    for (const char* field : {"EditV", "EditN"}) {
+      QVERIFY2(!WasHeard(QAccessible::TextSelectionChanged, QLatin1String(field)), field);
+    }
+    QVERIFY(Field("EditV")->hasSelectedText());
+  }
+
+  // The window is a frame named by its title; its status bar holds the
+  // news; the strip shows its two selectors only; the fields read whole.
+  void treeAsAScreenReaderReadsIt() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("UMRIDO (Einheiten-Umrechner)"));
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(Get("PanelStatus"));
+    QCOMPARE(status->role(), QAccessible::StatusBar);
+    QAccessibleInterface* news = QAccessible::queryAccessibleInterface(Get("Announcement"));
+    QCOMPARE(news->role(), QAccessible::Notification);
+    QCOMPARE(news->parent()->object(), Get("PanelStatus"));
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(Get("PanelUnit"));
+    QCOMPARE(strip->childCount(), 2);
+    QCOMPARE(strip->child(1)->object(), Get("ImageN"));
+    QCOMPARE(strip->indexOfChild(strip->child(1)), 1);
+    QTest::keyClick(Field("EditV"), Qt::Key_F1);
+    QCOMPARE(Get("MemoInfo1")->accessibleName(), QStringLiteral("Information"));
+    QCOMPARE(Get("MemoInfo2")->accessibleName(), QStringLiteral("Information"));
+    // "0,01" has one attribute run over all of it, so it is read whole.
+    Field("EditV")->selectAll();
+    QTest::keyClicks(Field("EditV"), QStringLiteral("0,01"));
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(Field("EditV"))->textInterface();
+    int start = -1;
+    int end = -1;
+    text->attributes(3, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(0, 4));
+    QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("0,01"));
   }
 
   void changesAreAnnounced() {
