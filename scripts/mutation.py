@@ -471,6 +471,7 @@ class Runner:
         self.timeout = args.timeout
         self.verbose = args.verbose
         self._targets = None
+        self._steps = None
 
     def configure(self):
         if os.path.isfile(os.path.join(self.build, "CMakeCache.txt")):
@@ -513,8 +514,8 @@ class Runner:
             found += [os.path.join(top, f) for f in files if f in targets and f.endswith("_tests")]
         return sorted(found)
 
-    def run_tests(self, stage, targets):
-        """True when every test of the stage passes (within the time limit)."""
+    def run_tests(self, stage, targets, tests=None):
+        """True when every test of the stage (or the named ones) passes within the time limit."""
         if stage == "engine":
             # The GoogleTest programs run whole, each in one process: through
             # ctest every case would start a process of its own.
@@ -523,6 +524,8 @@ class Runner:
                 if code != 0:
                     return False
             select = ["-E", "^ui_", "-R", "^[a-z_]+$"]  # the other engine tests, e.g. catalogue_snapshot
+        elif tests:
+            select = ["-R", "^(" + "|".join(re.escape(t) for t in tests) + ")$"]
         else:
             select = ["-R", "^ui_"]
         code, out = run(["ctest", "--test-dir", self.build, "--stop-on-failure", "--timeout", str(self.timeout),
@@ -531,17 +534,43 @@ class Runner:
             print("\n".join(l for l in out.splitlines() if "***" in l or "Failed" in l)[:2000])
         return code == 0
 
+    def window_steps(self, targets):
+        """(program, its tests) in the order the tests are listed: each window
+        program is linked only when the ones before it passed."""
+        if self._steps is None:
+            out = subprocess.run(["ctest", "--test-dir", self.build, "--show-only=json-v1", "-R", "^ui_"],
+                                 cwd=self.build, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True).stdout
+            try:
+                listed = json.loads(out).get("tests", [])
+            except ValueError:
+                listed = []
+            steps = {}
+            for test in listed:
+                names = {os.path.basename(part) for part in test.get("command", [])}
+                target = next((t for t in targets if t in names), None)
+                if target is None:
+                    return [(targets, None)]  # a test that names no program: everything at once
+                steps.setdefault(target, []).append(test["name"])
+            self._steps = list(steps.items()) or [(targets, None)]
+        return self._steps
+
     def build_and_test(self, fault):
         """('caught' | 'not caught' | 'not compiling', the stage that caught it)."""
         for targets, stage in self.stages(fault):
-            code, out = run(["cmake", "--build", self.build, "--parallel", self.jobs, "--target", *targets],
-                            self.build)
-            if code != 0:
-                if self.verbose:
-                    print(out[-3000:])
-                return "not compiling", stage
-            if not self.run_tests(stage, targets):
-                return "caught", stage
+            steps = [(targets, None)] if stage == "engine" else self.window_steps(targets)
+            if fault is not None and fault.path.startswith("ui/art/"):
+                # Pictures: the frame comparison is the likeliest to see them.
+                steps = sorted(steps, key=lambda step: "first_frame" not in str(step[0]))
+            for target, tests in steps:
+                names = [target] if isinstance(target, str) else target
+                code, out = run(["cmake", "--build", self.build, "--parallel", self.jobs, "--target", *names],
+                                self.build)
+                if code != 0:
+                    if self.verbose:
+                        print(out[-3000:])
+                    return "not compiling", stage
+                if not self.run_tests(stage, names, tests):
+                    return "caught", stage
         return "not caught", None
 
 
@@ -585,8 +614,11 @@ def main():
     chosen = [f for f in chosen if (not args.sample or getattr(f, "sample", False))
               and (not args.folder or f.folder in args.folder)
               and (not args.match or any(m in f.label() for m in args.match))]
-    # The engines first: their tests are fast.
-    chosen.sort(key=lambda f: (FOLDERS.index(f.folder), f.path, f.line))
+    # The engines first: their tests are fast. Within a folder the generated
+    # faults keep the order of the draw, so that a run cut short has still
+    # tried a random part of the sample.
+    order = {f: i for i, f in enumerate(chosen)}
+    chosen.sort(key=lambda f: (FOLDERS.index(f.folder), 0 if args.generate else f.path, order[f]))
     if args.list:
         for f in chosen:
             print(f.label() + (f"\n  = {f.equivalent}" if f.equivalent else ""))
