@@ -635,7 +635,8 @@ def main():
         for fault in active:
             if fault.key() in earlier and earlier[fault.key()][0] != "not caught":
                 results[fault], stages[fault] = earlier[fault.key()]
-        active = [f for f in active if f not in results]
+        # Faults the last run never reached stay out: this is a re-check.
+        active = [f for f in active if f not in results and f.key() in earlier]
     for fault in active:
         if fault in stale:
             results[fault] = "stale"
