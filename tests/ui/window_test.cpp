@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -140,16 +141,29 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
   }
 
   // The list draws its entries itself: a drag with the button held chooses
-  // the entry it ends on, and the selection without the focus shows in the
+  // the entry it ends on, past either edge the entry beyond the visible ones
+  // (scrolled into view), and the selection without the focus shows in the
   // palette's inactive colours, as in any item view.
   void listDragAndSelectionColours() {
     auto* list = Get<umrido::ui::CategoryList>("ListBoxUC");
     QWidget* viewport = list->viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, list->RowRect(3).center());
-    QMouseEvent move(QEvent::MouseMove, list->RowRect(5).center(), viewport->mapToGlobal(list->RowRect(5).center()),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, list->RowRect(5).center());
+    auto drag = [&](int from, int y) {
+      const QPoint to(list->RowRect(from).center().x(), y);
+      QTest::mousePress(viewport, Qt::LeftButton, {}, list->RowRect(from).center());
+      QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(viewport, &move);
+      QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    };
+    QScrollBar* bar = list->verticalScrollBar();
+    const int full = viewport->height() / umrido::ui::CategoryList::kEntryHeight;
+    list->ScrollTo(50);
+    const int top = bar->value();
+    drag(top, -3);
+    QCOMPARE(std::make_pair(list->CurrentRow(), bar->value()), std::make_pair(top - 1, top - 1));
+    list->ScrollTo(0);
+    drag(0, viewport->height() + 3);
+    QCOMPARE(std::make_pair(list->CurrentRow(), bar->value()), std::make_pair(full, 1));
+    drag(3, list->RowRect(5).center().y());
     QCOMPARE(list->CurrentRow(), 5);
     QCOMPARE(Get<QLabel>("LabelUnit")->text(), list->Text(5));
     QCOMPARE(form_->Conversion().State().CurrentCategory, CategoryAtListPosition(5, true));
