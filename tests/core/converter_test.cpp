@@ -145,7 +145,7 @@ TEST(Converter, SwapConvertsTheShownResultBack) {
 }
 
 TEST(Converter, SelectorsPickOnReleaseOnly) {
-  Converter c(false, true, 1);  // Angle, 8 units
+  Converter c(false, true, 1);                                                      // Angle, 8 units
   EXPECT_EQ(std::make_pair(c.State().RowV, c.State().RowN), std::make_pair(0, 0));  // both markers start on top
   c.ImageMouseDown(Side::V, 143);
   EXPECT_EQ(c.State().RowV, 7);

@@ -109,7 +109,8 @@ TEST(Banner, RowsPaintedFromRunsMatchTheDrawing) {
 // on Qt's rasteriser: under another font or Qt version the check is skipped.
 TEST(Pictures, SameAsReference) {
   const QString dir = QStringLiteral(UMRIDO_PICTURES_DIR);
-  const QString origin = QStringLiteral("Qt %1, %2\n").arg(QLatin1String(qVersion()), QFontInfo(detail::ArtFont(12)).family());
+  const QString origin =
+      QStringLiteral("Qt %1, %2\n").arg(QLatin1String(qVersion()), QFontInfo(detail::ArtFont(12)).family());
   QFile stamp(dir + QStringLiteral("/origin.txt"));
   const bool record = qEnvironmentVariableIsSet("UMRIDO_RECORD_PICTURES");
   if (record) {
