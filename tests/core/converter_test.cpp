@@ -145,8 +145,8 @@ TEST(Converter, SwapConvertsTheShownResultBack) {
 }
 
 TEST(Converter, SelectorsPickOnReleaseOnly) {
-  Converter c(false, true, 1);                                                      // Angle, 8 units
-  EXPECT_EQ(std::make_pair(c.State().RowV, c.State().RowN), std::make_pair(0, 0));  // both markers start on top
+  Converter c(false, true, 1);  // Angle, 8 units; both markers start on top
+  EXPECT_EQ(std::make_pair(c.State().RowV, c.State().RowN), std::make_pair(0, 0));
   c.ImageMouseDown(Side::V, 143);
   EXPECT_EQ(c.State().RowV, 7);
   EXPECT_EQ(MarkerTop(c.State().RowV), 137);
