@@ -56,8 +56,8 @@ const struct KeyCase {
 } kKeyCases[] = {
     {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
     {"Ctrl+PgUp from EditCalc", "EditCalc", {Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, kBanner, "1"},
-    {"Ctrl+Down stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_Down), 50, 0,
-     0, kBanner, "1"},
+    {"Ctrl+PgDown stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_PageDown),
+     50, 0, 0, kBanner, "1"},
     {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"Alt+Up stops at the first row", "EditV", {Qt::ALT | Qt::Key_Up}, kLengthDe, 0, 0, kBanner, "1"},
     {"Alt+Shift+Down from EditCalc", "EditCalc", {kTargetDown}, kLengthDe, 0, 1, kBanner, "10"},
