@@ -141,6 +141,8 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     Field("EditN")->setFocus();
     QTest::keyClick(Field("EditN"), Qt::Key_F3);
     umrido::ui::UnitFinder* finder = form_->Finder();
+    const QRect place(form_->mapFromGlobal(finder->geometry().topLeft()), finder->size());
+    QCOMPARE(place.left(), form_->width() - place.right() - 1);  // centred over the window
     QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
     QCOMPARE(finder->Results()->item(0)->text(),
              QString::fromUtf8("lbf./in²=psi – Pound-force per square inch = psi – Druck"));
@@ -200,6 +202,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List());
     QCOMPARE(list->role(), QAccessible::List);
     QCOMPARE(list->childCount(), 51);
+    for (int past : {-1, 51}) QVERIFY(list->child(past) == nullptr);
     const int length = List()->CurrentRow();
     QCOMPARE(list->child(length)->text(QAccessible::Name), QString::fromUtf8("Länge"));
     for (int row : {length - 1, length, length + 1}) QCOMPARE(list->child(row)->state().selected, row == length);
