@@ -1,7 +1,6 @@
 // Umrido: a unit converter with a pocket calculator beside it.
 #include <QApplication>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,22 +8,6 @@
 
 #include "baked.h"
 #include "form_uc.h"
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
-
-// The bounds of the stretches of the program that a start never reads: the
-// pictures packed with zlib (art_bake puts them in a section of their own)
-// and the code kept apart by cold_code.ld. The linker provides them; they
-// stay null where it did not make the section.
-extern "C" {
-extern const char __start_umrido_packed_art[] __attribute__((weak));  // NOLINT
-extern const char __stop_umrido_packed_art[] __attribute__((weak));   // NOLINT
-extern const char __start_umrido_cold_code[] __attribute__((weak));   // NOLINT
-extern const char __stop_umrido_cold_code[] __attribute__((weak));    // NOLINT
-}
-#endif
 
 namespace {
 
@@ -67,24 +50,6 @@ void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QS
   if (qtMessages != nullptr) qtMessages(type, context, message);
 }
 
-// On every page it reads from the program file, the kernel maps a batch of
-// neighbouring pages too, which would bring stretches a start never reads
-// into its memory. A stretch advised apart becomes a mapping of its own,
-// which no batch crosses.
-void KeepColdStretchesApart() {
-#if defined(__linux__)
-  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  auto apart = [page](const char* start, const char* stop) {
-    if (start == nullptr || stop == nullptr || page == 0) return;
-    const std::uintptr_t first = (reinterpret_cast<std::uintptr_t>(start) + page - 1) / page * page;
-    const std::uintptr_t last = reinterpret_cast<std::uintptr_t>(stop) / page * page;
-    if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_RANDOM);  // NOLINT
-  };
-  apart(__start_umrido_packed_art, __stop_umrido_packed_art);
-  apart(__start_umrido_cold_code, __stop_umrido_cold_code);
-#endif
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -92,7 +57,6 @@ int main(int argc, char* argv[]) {
     std::fputs("umrido: no display found \u2014 start it from a desktop session (DISPLAY is not set)\n", stderr);
     return 1;
   }
-  KeepColdStretchesApart();
   qtMessages = qInstallMessageHandler(StartupMessages);
   QApplication app(argc, argv);
   qInstallMessageHandler(qtMessages);

@@ -12,11 +12,19 @@ namespace umrido {
 
 // base raised to exponent. An exponent of 0 gives 1 (also for base 0); base 0
 // with a positive exponent gives 0; an integral exponent of magnitude up to
-// 2147483647 is computed by repeated squaring, so a negative base is allowed;
-// any other exponent is e^(exponent * ln base), which fails for base <= 0.
+// 2147483647 is a whole power, so a negative base is allowed; any other
+// exponent is e^(exponent * ln base), which fails for base < 0. Within one
+// unit of the 15th digit of the exact power of the operands as held; whole
+// powers that fit the 64-bit mantissa (2^y, 10^y, 3^40) are exact.
 // nullopt on a domain error, a division by zero or overflow; underflow gives 0
 // or the nearest representable value.
 std::optional<Extended> CalcPower(Extended base, Extended exponent);
+
+// The degree-th root of base, base^(1 / degree), with 1 / degree exact rather
+// than rounded. A negative base only where 1 / degree is a whole number in
+// Extended (degree 0,2: the fifth power); fails for degree 0 and where
+// 1 / degree overflows.
+std::optional<Extended> CalcRoot(Extended base, Extended degree);
 
 // The result of the pending operation `op` (kOpNone ... kOpRoot) on the left
 // operand `a` and the displayed value `x`. nullopt on failure or an unknown op.

@@ -1,5 +1,7 @@
 #include "unit_catalogue.h"
 
+#include <cstddef>
+
 namespace umrido {
 namespace {
 
@@ -855,59 +857,67 @@ constexpr UnitEntry kUnits50[] = {
     {"1/°Rank", "1/°Rank", "1 pro Grad Rankine", "1 per degree Rankine", 0.5555555555555556, 0.0},
 };
 
-// id, German name, English name, German position, English position, unit count, strip height, units
+// A quantity whose unit count and strip height follow from its table.
+template <std::size_t N>
+constexpr CategoryEntry Quantity(CategoryId id, std::string_view nameDe, std::string_view nameEn, int listPositionDe,
+                                 int listPositionEn, const UnitEntry (&units)[N]) {
+  const int count = static_cast<int>(N);
+  return {id, nameDe, nameEn, listPositionDe, listPositionEn, count, StripHeightFor(count), units};
+}
+
+// id, German name, English name, German position, English position, units
 constexpr CategoryEntry kCategories[kCategoryCount] = {
-    {0, "SI-Vorsätze", "SI-Prefix", 30, 30, 21, 386, kUnits0},
-    {1, "Winkel", "Angle", 47, 2, 8, 152, kUnits1},
-    {2, "Länge", "Length", 19, 15, 21, 386, kUnits2},
-    {3, "Fläche", "Area", 14, 3, 16, 296, kUnits3},
-    {4, "Volumen", "Volume", 36, 43, 21, 386, kUnits4},
-    {5, "Zeit", "Time", 50, 37, 7, 134, kUnits5},
-    {6, "Winkelgeschwindigkeit", "Velocity, angular", 49, 39, 12, 224, kUnits6},
-    {7, "Winkelbeschleunigung", "Acceleration, angular", 48, 0, 3, 62, kUnits7},
-    {8, "Geschwindigkeit", "Velocity, linear", 15, 40, 21, 386, kUnits8},
-    {9, "Beschleunigung", "Acceleration, linear", 4, 1, 11, 206, kUnits9},
-    {10, "Volumenstrom", "Volumetric Flow Rate", 40, 47, 15, 278, kUnits10},
-    {11, "Volumenstromdichte", "Volumetric Flux", 41, 48, 13, 242, kUnits11},
-    {12, "Masse", "Mass", 23, 18, 21, 386, kUnits12},
-    {13, "Dichte", "Density", 5, 4, 21, 386, kUnits13},
-    {14, "Volumen, spezif.", "Volume, specific", 39, 46, 10, 188, kUnits14},
-    {15, "Massenstrom", "Mass Flow Rate", 26, 21, 15, 278, kUnits15},
-    {16, "Massenstromdichte", "Mass Flux", 27, 22, 7, 134, kUnits16},
-    {17, "Trägheitsmoment", "Moment of Inertia", 33, 23, 9, 170, kUnits17},
-    {18, "Kraft", "Force", 18, 9, 14, 260, kUnits18},
-    {19, "Drehmoment", "Torque", 7, 38, 14, 260, kUnits19},
-    {20, "Impuls/Kraftstoss", "Momentum/Impulse", 16, 25, 8, 152, kUnits20},
-    {21, "Drehimpuls/Drall", "Momentum, angular", 6, 24, 9, 170, kUnits21},
-    {22, "Druck", "Pressure", 8, 27, 21, 386, kUnits22},
-    {23, "Festigkeit/Spannung", "Resistence/Stress", 13, 29, 16, 296, kUnits23},
-    {24, "Viskosität, dynamisch", "Viscosity, dynamic", 34, 41, 14, 260, kUnits24},
-    {25, "Viskosität, kinematisch", "Viscosity, kinematic", 35, 42, 8, 152, kUnits25},
-    {26, "Oberflächenspannung", "Surface Tension", 28, 32, 8, 152, kUnits26},
-    {27, "Arbeit/Energie", "Work/Energy", 2, 49, 17, 314, kUnits27},
-    {28, "Arbeit, spezif.", "Work, specific", 1, 50, 7, 134, kUnits28},
-    {29, "Leistung", "Power", 20, 26, 17, 314, kUnits29},
-    {30, "Temperatur", "Temperature", 31, 33, 5, 98, kUnits30},
-    {31, "Temperaturdifferenz", "Temperature Difference", 32, 34, 5, 98, kUnits31},
-    {32, "Wärmestromdichte", "Heat Flux", 46, 11, 10, 188, kUnits32},
-    {33, "Wärmeleitfähigkeit", "Thermal Conductivity", 45, 35, 7, 134, kUnits33},
-    {34, "Wärmedurchgangskoeff.", "Heat Transfer Coefficient", 43, 12, 6, 116, kUnits34},
-    {35, "Wärmekapazität, spezif.", "Heat Capacity, specific", 44, 10, 5, 98, kUnits35},
-    {36, "Entropie, spezif.", "Entropy, specific", 11, 7, 5, 98, kUnits36},
-    {37, "Enthalpie, spezif.", "Enthalpy, specific", 10, 6, 7, 134, kUnits37},
-    {38, "Lichtstärke", "Light Intensity", 22, 16, 3, 62, kUnits38},
-    {39, "Leuchtdichte", "Luminous Density", 21, 17, 10, 188, kUnits39},
-    {40, "Beleuchtungsstärke", "Illumination", 3, 13, 6, 116, kUnits40},
-    {41, "Radioaktivität", "Radioactivity", 29, 28, 6, 116, kUnits41},
-    {42, "Energiedosis", "Energy Dose", 9, 5, 3, 62, kUnits42},
-    {43, "Äquivalentdosis", "Equivalent Dose", 0, 8, 3, 62, kUnits43},
-    {44, "Ionendosis", "Ionic Dose", 17, 14, 2, 44, kUnits44},
-    {45, "Volumen, flächenbezogen", "Volume divided by area", 38, 45, 13, 242, kUnits45},
-    {46, "Volumen, längenbezogen", "Volume divided by lenght", 37, 44, 6, 116, kUnits46},
-    {47, "Masse, längenbezogen", "Mass divided by lenght", 25, 20, 17, 314, kUnits47},
-    {48, "Masse, flächenbezogen", "Mass divided by area", 24, 19, 21, 386, kUnits48},
-    {49, "Federkonstante", "Spring constant", 12, 31, 15, 278, kUnits49},
-    {50, "Wärmeausdehnungskoeff.", "Thermal expansion coeff.", 42, 36, 13, 242, kUnits50},
+    Quantity(0, "SI-Vorsätze", "SI-Prefix", 30, 30, kUnits0),
+    Quantity(1, "Winkel", "Angle", 47, 2, kUnits1),
+    Quantity(2, "Länge", "Length", 19, 15, kUnits2),
+    Quantity(3, "Fläche", "Area", 14, 3, kUnits3),
+    Quantity(4, "Volumen", "Volume", 36, 43, kUnits4),
+    Quantity(5, "Zeit", "Time", 50, 37, kUnits5),
+    Quantity(6, "Winkelgeschwindigkeit", "Velocity, angular", 49, 39, kUnits6),
+    Quantity(7, "Winkelbeschleunigung", "Acceleration, angular", 48, 0, kUnits7),
+    Quantity(8, "Geschwindigkeit", "Velocity, linear", 15, 40, kUnits8),
+    Quantity(9, "Beschleunigung", "Acceleration, linear", 4, 1, kUnits9),
+    Quantity(10, "Volumenstrom", "Volumetric Flow Rate", 40, 47, kUnits10),
+    Quantity(11, "Volumenstromdichte", "Volumetric Flux", 41, 48, kUnits11),
+    Quantity(12, "Masse", "Mass", 23, 18, kUnits12),
+    Quantity(13, "Dichte", "Density", 5, 4, kUnits13),
+    Quantity(14, "Volumen, spezif.", "Volume, specific", 39, 46, kUnits14),
+    Quantity(15, "Massenstrom", "Mass Flow Rate", 26, 21, kUnits15),
+    Quantity(16, "Massenstromdichte", "Mass Flux", 27, 22, kUnits16),
+    Quantity(17, "Trägheitsmoment", "Moment of Inertia", 33, 23, kUnits17),
+    Quantity(18, "Kraft", "Force", 18, 9, kUnits18),
+    Quantity(19, "Drehmoment", "Torque", 7, 38, kUnits19),
+    Quantity(20, "Impuls/Kraftstoss", "Momentum/Impulse", 16, 25, kUnits20),
+    Quantity(21, "Drehimpuls/Drall", "Momentum, angular", 6, 24, kUnits21),
+    Quantity(22, "Druck", "Pressure", 8, 27, kUnits22),
+    Quantity(23, "Festigkeit/Spannung", "Resistence/Stress", 13, 29, kUnits23),
+    Quantity(24, "Viskosität, dynamisch", "Viscosity, dynamic", 34, 41, kUnits24),
+    Quantity(25, "Viskosität, kinematisch", "Viscosity, kinematic", 35, 42, kUnits25),
+    Quantity(26, "Oberflächenspannung", "Surface Tension", 28, 32, kUnits26),
+    Quantity(27, "Arbeit/Energie", "Work/Energy", 2, 49, kUnits27),
+    Quantity(28, "Arbeit, spezif.", "Work, specific", 1, 50, kUnits28),
+    Quantity(29, "Leistung", "Power", 20, 26, kUnits29),
+    Quantity(30, "Temperatur", "Temperature", 31, 33, kUnits30),
+    Quantity(31, "Temperaturdifferenz", "Temperature Difference", 32, 34, kUnits31),
+    Quantity(32, "Wärmestromdichte", "Heat Flux", 46, 11, kUnits32),
+    Quantity(33, "Wärmeleitfähigkeit", "Thermal Conductivity", 45, 35, kUnits33),
+    Quantity(34, "Wärmedurchgangskoeff.", "Heat Transfer Coefficient", 43, 12, kUnits34),
+    Quantity(35, "Wärmekapazität, spezif.", "Heat Capacity, specific", 44, 10, kUnits35),
+    Quantity(36, "Entropie, spezif.", "Entropy, specific", 11, 7, kUnits36),
+    Quantity(37, "Enthalpie, spezif.", "Enthalpy, specific", 10, 6, kUnits37),
+    Quantity(38, "Lichtstärke", "Light Intensity", 22, 16, kUnits38),
+    Quantity(39, "Leuchtdichte", "Luminous Density", 21, 17, kUnits39),
+    Quantity(40, "Beleuchtungsstärke", "Illumination", 3, 13, kUnits40),
+    Quantity(41, "Radioaktivität", "Radioactivity", 29, 28, kUnits41),
+    Quantity(42, "Energiedosis", "Energy Dose", 9, 5, kUnits42),
+    Quantity(43, "Äquivalentdosis", "Equivalent Dose", 0, 8, kUnits43),
+    Quantity(44, "Ionendosis", "Ionic Dose", 17, 14, kUnits44),
+    Quantity(45, "Volumen, flächenbezogen", "Volume divided by area", 38, 45, kUnits45),
+    Quantity(46, "Volumen, längenbezogen", "Volume divided by lenght", 37, 44, kUnits46),
+    Quantity(47, "Masse, längenbezogen", "Mass divided by lenght", 25, 20, kUnits47),
+    Quantity(48, "Masse, flächenbezogen", "Mass divided by area", 24, 19, kUnits48),
+    Quantity(49, "Federkonstante", "Spring constant", 12, 31, kUnits49),
+    Quantity(50, "Wärmeausdehnungskoeff.", "Thermal expansion coeff.", 42, 36, kUnits50),
 };
 
 // Which quantity stands at each position of the two lists. Fixed orders, not
@@ -926,12 +936,19 @@ constexpr bool OrdersMatchPositions() {
   }
   for (int id = 0; id < kCategoryCount; ++id) {
     const CategoryEntry& c = kCategories[id];
-    if (c.id != id || c.stripHeight != StripHeightFor(c.unitCount)) return false;
-    if (c.unitCount < 2 || c.unitCount > kMaxUnitsPerCategory) return false;
+    if (c.id != id || c.unitCount < 2 || c.unitCount > kMaxUnitsPerCategory) return false;
   }
   return true;
 }
-static_assert(OrdersMatchPositions(), "list orders, position columns and strip heights disagree");
+static_assert(OrdersMatchPositions(),
+              "list orders, position columns or ids disagree, or a unit table's length is out of range");
+
+constexpr int UnitTotal() {
+  int total = 0;
+  for (const CategoryEntry& c : kCategories) total += c.unitCount;
+  return total;
+}
+static_assert(UnitTotal() == kUnitTotal, "the unit tables do not hold 573 units");
 
 }  // namespace
 

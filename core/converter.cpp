@@ -1,7 +1,8 @@
 #include "converter.h"
 
-#include <cfloat>
 #include <cmath>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace umrido {
@@ -11,6 +12,52 @@ bool IsSignOrSeparatorOrExponent(char32_t c) { return c == ',' || c == '-' || c 
 
 bool Accepted(char32_t c) {
   return c == kBackspace || c == ',' || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 'E' || c == 'e';
+}
+
+// A factor or offset of the catalogue in hundredths, where the double is the
+// one nearest to a decimal of at most two places (as every Temperature unit's
+// is); nullopt otherwise.
+std::optional<long long> Hundredths(double x) {
+  if (!(std::fabs(x) < 1e5)) return std::nullopt;
+  const long long n = std::llround(x * 100);
+  if (static_cast<double>(n) / 100 != x) return std::nullopt;
+  return n;
+}
+
+// ((v - oV) * fN) / fV + oN, with the factors and offsets taken as the
+// decimals the catalogue writes (1.8, 273.15) rather than as their binary
+// neighbours. In hundredths the formula is (P * v + K) / D with whole numbers
+// P = 10000 fN, K = 100 oN * 100 fV - 100 oV * 100 fN, D = 10000 fV, and for an
+// input of at most 18 digits P * v + K is summed exactly in 128 bits from the
+// input's own digits: an exact zero (32 °F in °C) comes out as 0 without any
+// threshold, and a result next to one (31,9999999999996 °F) keeps all its
+// digits instead of being the difference of two rounded numbers near 273.
+// Far from the zero crossings no digits cancel, and the same formula in
+// Extended serves.
+Extended TemperatureResult(const ConversionState& s, const DecimalText& in, Extended value) {
+  const auto fV = Hundredths(s.FactorV);
+  const auto fN = Hundredths(s.FactorN);
+  const auto oV = Hundredths(s.OffsetV);
+  const auto oN = Hundredths(s.OffsetN);
+  if (!fV || !fN || !oV || !oN || *fV == 0) {
+    return ((value - Extended(s.OffsetV)) * Extended(s.FactorN)) / Extended(s.FactorV) + Extended(s.OffsetN);
+  }
+  __extension__ using Int128 = __int128;
+  const long long P = 100 * *fN;
+  const long long K = *oN * *fV - *oV * *fN;
+  const Extended D = Extended(100) * Extended(*fV);
+  const long long e = in.exponent;
+  // Within these bounds (and factors and offsets below 1E5) no sum leaves
+  // the 127 bits.
+  if (in.digits.size() > 18 || e > 10 || e < -22) return (Extended(P) * value + Extended(K)) / D;
+  Int128 digits = std::stoll(in.digits.empty() ? std::string("0") : in.digits);
+  if (in.negative) digits = -digits;
+  Int128 scale = 1;  // 10^|e|
+  for (long long i = 0; i < (e < 0 ? -e : e); ++i) scale *= 10;
+  // e >= 0: P * digits * 10^e + K; e < 0: (P * digits + K * 10^-e) / 10^-e.
+  const Int128 numerator = e >= 0 ? P * digits * scale + K : P * digits + K * scale;
+  const Extended sum = static_cast<Extended>(numerator);
+  return e >= 0 ? sum / D : sum / static_cast<Extended>(scale) / D;
 }
 
 }  // namespace
@@ -28,15 +75,7 @@ std::string Berechnung(const ConversionState& state, std::string_view input, cha
     // that could round it or take a tiny temperature for offset noise.
     result = *value;
   } else if (state.CurrentCategory == kTemperature) {
-    const Extended offsetV = state.OffsetV;
-    const Extended offsetN = state.OffsetN;
-    result = ((*value - offsetV) * factorN) / factorV + offsetN;
-    // The offsets are doubles (273.15 is not exact), so a result that should be
-    // exactly zero comes out as noise of up to about 0.4 units of their last
-    // bit. The threshold stays close above that, so that genuine results of
-    // 1E-13 and more still show.
-    const Extended noise = (std::fabs(offsetV) * std::fabs(factorN) / factorV + std::fabs(offsetN)) * 2 * DBL_EPSILON;
-    if (std::fabs(result) < noise) result = 0;
+    result = TemperatureResult(state, *ReadDecimal(input, separator), *value);
   } else {
     result = (*value * factorN) / factorV;
   }

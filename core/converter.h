@@ -41,9 +41,9 @@ struct ConversionState {
 // in Temperature) and formats the result with 8 digits and `separator`.
 // Returns "?!" when the text does not parse (empty, a lone "-", anything
 // else), or the result is not a finite Extended value. With the same unit on
-// both sides the result is the input's value itself. A Temperature result
-// between different units that lies within the rounding noise of the offsets
-// shows as "0".
+// both sides the result is the input's value itself. In Temperature the
+// factors and offsets count as the decimals they stand for (273.15, 1.8), so
+// an exact decimal zero shows as "0" and a result next to it keeps its digits.
 std::string Berechnung(const ConversionState& state, std::string_view input, char separator);
 
 // The marker's top in the strip for `row`: 18 * row + 11.

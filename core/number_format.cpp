@@ -1,5 +1,6 @@
 #include "number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,13 +12,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Digits and exponent of a number text, already checked against the syntax.
-struct Decimal {
-  bool negative = false;
-  std::string digits;      // integer and fraction digits, leading zeros removed
-  long long exponent = 0;  // value = 0.digits... scaled: digits * 10^exponent
-};
-
 // Below the normal range from_chars reports "out of range" and leaves the value
 // alone, so a tiny value goes to strtold, which rounds correctly into the
 // denormals (or to 0). The text holds digits and an exponent only, no decimal
@@ -28,7 +22,7 @@ Extended ReadTiny(const std::string& digitsAndExponent) { return std::strtold(di
 // Converts digits * 10^exponent to Extended with one correct rounding, without
 // looking at the locale. Underflow is not a failure: such a tiny value reads as
 // the nearest representable one, possibly 0.
-std::optional<Extended> ToExtended(const Decimal& d) {
+std::optional<Extended> ToExtended(const DecimalText& d) {
   if (d.digits.empty()) return Extended{0};
   std::string text = d.digits;
   text += 'e';
@@ -83,11 +77,11 @@ std::string Compose(bool negative, std::string kept, int E, int maxFixed, char s
 
 }  // namespace
 
-std::optional<Extended> ParseNumber(std::string_view text, char separator) {
+std::optional<DecimalText> ReadDecimal(std::string_view text, char separator) {
   std::size_t i = 0;
   const std::size_t n = text.size();
   while (i < n && text[i] == ' ') ++i;
-  Decimal d;
+  DecimalText d;
   if (i < n && (text[i] == '+' || text[i] == '-')) {
     d.negative = text[i] == '-';
     ++i;
@@ -134,17 +128,54 @@ std::optional<Extended> ParseNumber(std::string_view text, char separator) {
     d.digits.pop_back();
     ++exponent;
   }
-  d.exponent = exponent - fractionDigits;
   // Leading zeros of the fraction were skipped above but still count in the
   // fraction length, so the exponent is right for the remaining digits.
-  std::optional<Extended> v = ToExtended(d);
+  d.exponent = exponent - fractionDigits;
+  return d;
+}
+
+std::optional<Extended> ParseNumber(std::string_view text, char separator) {
+  const std::optional<DecimalText> d = ReadDecimal(text, separator);
+  if (!d) return std::nullopt;
+  std::optional<Extended> v = ToExtended(*d);
   if (!v) return std::nullopt;
-  return d.negative ? -*v : *v;
+  return d->negative ? -*v : *v;
 }
 
 bool DetectDecimalIsPoint(char platformSeparator) { return !ParseNumber("1,1", platformSeparator).has_value(); }
 
 namespace {
+
+// The digits 0.d1d2... * 10^E rounded half-up to `digits` digits, in the
+// general notation (fixed for -3 <= E <= maxFixed). Right below the largest
+// Extended, rounding up gives a text beyond the range that no field could
+// read back; there the digits are cut instead.
+std::string RoundAndCompose(bool negative, const std::string& all, long long E, int digits, int maxFixed,
+                            char separator) {
+  std::string kept = all.substr(0, static_cast<std::size_t>(digits));
+  long long keptE = E;
+  if (all.size() > static_cast<std::size_t>(digits) && all[static_cast<std::size_t>(digits)] >= '5') {
+    int k = digits - 1;
+    while (k >= 0) {
+      if (kept[static_cast<std::size_t>(k)] == '9') {
+        kept[static_cast<std::size_t>(k)] = '0';
+        --k;
+      } else {
+        ++kept[static_cast<std::size_t>(k)];
+        break;
+      }
+    }
+    if (k < 0) {
+      kept = "1";
+      ++keptE;
+    }
+  }
+  std::string out = Compose(negative, kept, static_cast<int>(keptE), maxFixed, separator);
+  if (keptE > std::numeric_limits<Extended>::max_exponent10 && !ParseNumber(out, separator)) {
+    out = Compose(negative, all.substr(0, static_cast<std::size_t>(digits)), static_cast<int>(E), maxFixed, separator);
+  }
+  return out;
+}
 
 // |x| > 0 finite (denormals too) with `digits` significant digits: expanded to
 // 18 digits, rounded half-up, fixed notation for -3 <= E <= maxFixed.
@@ -165,34 +196,8 @@ std::string Write(Extended x, int digits, char separator, int maxFixed) {
     ++p;
     std::from_chars(*p == '+' ? p + 1 : p, res.ptr, exp10);
   }
-  int E = exp10 + 1;  // |x| = 0.d1d2... * 10^E
-
-  // Round half-up to `digits` digits.
-  std::string kept = mantissa.substr(0, static_cast<std::size_t>(digits));
-  int keptE = E;
-  if (mantissa.size() > static_cast<std::size_t>(digits) && mantissa[static_cast<std::size_t>(digits)] >= '5') {
-    int k = digits - 1;
-    while (k >= 0) {
-      if (kept[static_cast<std::size_t>(k)] == '9') {
-        kept[static_cast<std::size_t>(k)] = '0';
-        --k;
-      } else {
-        ++kept[static_cast<std::size_t>(k)];
-        break;
-      }
-    }
-    if (k < 0) {
-      kept = "1";
-      ++keptE;
-    }
-  }
-  std::string out = Compose(x < 0, kept, keptE, maxFixed, separator);
-  // Right below the largest Extended, rounding up gives a text beyond the
-  // range that no field could read back; there the digits are cut instead.
-  if (exp10 >= std::numeric_limits<Extended>::max_exponent10 && !ParseNumber(out, separator)) {
-    out = Compose(x < 0, mantissa.substr(0, static_cast<std::size_t>(digits)), E, maxFixed, separator);
-  }
-  return out;
+  const int E = exp10 + 1;  // |x| = 0.d1d2... * 10^E
+  return RoundAndCompose(x < 0, mantissa, E, digits, maxFixed, separator);
 }
 
 }  // namespace
@@ -206,13 +211,18 @@ std::string FormatNumber(Extended x, int digits, char separator) {
 }
 
 std::optional<std::string> FitNumberText(std::string_view text, char separator, int maxLength) {
-  const std::optional<Extended> value = ParseNumber(text, separator);
-  if (!value) return std::nullopt;
-  if (*value == 0) return std::string("0");
-  for (int digits = 18; digits >= 1; --digits) {
+  // Rounded from the text's own digits: expanding the value first and
+  // rounding that would round twice (a tail of ...4999... would go up) and
+  // below the normal range would show the digits of the value as held.
+  const std::optional<DecimalText> d = ReadDecimal(text, separator);
+  if (!d || !ParseNumber(text, separator)) return std::nullopt;
+  if (d->digits.empty()) return std::string("0");
+  const long long E = d->exponent + static_cast<long long>(d->digits.size());  // |x| = 0.d1d2... * 10^E
+  const int most = static_cast<int>(std::min<std::size_t>(d->digits.size(), static_cast<std::size_t>(maxLength)));
+  for (int digits = most; digits >= 1; --digits) {
     // The general notation, or the scientific one where that keeps more digits.
-    std::string general = Write(*value, digits, separator, digits);
-    std::string scientific = Write(*value, digits, separator, -4);
+    std::string general = RoundAndCompose(d->negative, d->digits, E, digits, digits, separator);
+    std::string scientific = RoundAndCompose(d->negative, d->digits, E, digits, -4, separator);
     std::string& shorter = scientific.size() < general.size() ? scientific : general;
     if (shorter.size() <= static_cast<std::size_t>(maxLength)) return shorter;
   }

@@ -3,15 +3,33 @@
 // caller decides which separator is in force; nothing here reads the locale.
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace umrido {
 
-// The widest floating type of the platform: 80-bit extended on x86-64 GCC and
-// Clang, a plain double with MSVC.
+// The widest floating type of the platform: 80-bit extended with GCC or Clang
+// on x86 (MinGW-w64 on Windows). The eight digits of a conversion survive in
+// a double, but the calculator's fifteen digits, the results near the ends
+// of the range and the exact zeros of Temperature rely on the 64-bit mantissa.
 using Extended = long double;
+static_assert(std::numeric_limits<Extended>::digits >= 64,
+              "Umrido needs long double to be the x87 80-bit extended type (64-bit mantissa): build with GCC or Clang, "
+              "on Windows with MinGW-w64; MSVC's long double is a plain double");
+
+// A number text's own decimal digits, as it was written: the value is
+// digits * 10^exponent (digits without leading zeros; empty for zero).
+struct DecimalText {
+  bool negative = false;
+  std::string digits;
+  long long exponent = 0;
+};
+
+// The digits of a number text in the syntax of ParseNumber; nullopt where
+// ParseNumber fails for the syntax (not for the range).
+std::optional<DecimalText> ReadDecimal(std::string_view text, char separator);
 
 // The separator character for the `DecimalIsPoint` flag.
 constexpr char SeparatorChar(bool decimalIsPoint) { return decimalIsPoint ? '.' : ','; }
@@ -37,10 +55,10 @@ bool DetectDecimalIsPoint(char platformSeparator);
 // which no caller may show: check finiteness first.
 std::string FormatNumber(Extended x, int digits, char separator);
 
-// The shortest text of at most `maxLength` characters for the value of `text`
-// rounded to as many significant digits as fit (general or scientific
-// notation, exponent kept, denormals included). nullopt when `text` does not
-// read as a number or no digit fits.
+// The shortest text of at most `maxLength` characters for `text` rounded
+// once, half-up from its own decimal digits, to as many significant digits as
+// fit (general or scientific notation, exponent kept, also below the normal
+// range). nullopt when `text` does not read as a number or no digit fits.
 std::optional<std::string> FitNumberText(std::string_view text, char separator, int maxLength);
 
 // What a paste puts into a number field of `maxLength` characters with `room`

@@ -3,5 +3,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing "${RUN_PACKAGES[@]}"
 # A folder of its own: the program alone needs none of the test packages.
-build build-app -DBUILD_TESTING=OFF -DUMRIDO_BUILD_BENCH=OFF >/dev/null
+# The build shows its progress: the first one takes a few minutes.
+echo "Building Umrido in build-app/ ..."
+build build-app -DBUILD_TESTING=OFF -DUMRIDO_BUILD_BENCH=OFF
 exec ./build-app/app/umrido "$@"

@@ -5,16 +5,13 @@
 
 #include <map>
 
-#include "category_list.h"
-#include "form_uc.h"
 #include "panels.h"
+#include "status_hint.h"
 #include "unit_strip.h"
 
 namespace umrido::ui {
 
 namespace {
-
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 // One entry of a control that draws its entries itself: no object or
 // children of its own, one action.
@@ -102,20 +99,10 @@ class SelectorInterface : public QAccessibleWidget {
   SelectorInterface(QWidget* w, Side side) : QAccessibleWidget(w, QAccessible::Grouping), side_(side) {}
 
   Side side() const { return side_; }
-  TFormUC* form() const { return qobject_cast<TFormUC*>(widget()->window()); }
-  const CategoryEntry* category() const {
-    const TFormUC* f = form();
-    return f != nullptr ? UnitCatalogue::Category(f->Conversion().State().CurrentCategory) : nullptr;
-  }
-  UnitRow markedRow() const {
-    const ConversionState& s = form()->Conversion().State();
-    return side_ == Side::V ? s.RowV : s.RowN;
-  }
+  UnitStrip* strip() const { return static_cast<UnitStrip*>(widget()->parentWidget()); }
 
-  int childCount() const override {
-    const CategoryEntry* c = category();
-    return c != nullptr ? c->unitCount : 0;
-  }
+  // The rows inside the strip: the current quantity's units.
+  int childCount() const override { return strip()->ShownRows(); }
   QAccessibleInterface* child(int index) const override {
     auto* self = const_cast<SelectorInterface*>(this);
     return entries_.Get(index, childCount(), [self, index] { return new UnitEntryInterface(self, index); });
@@ -126,10 +113,9 @@ class SelectorInterface : public QAccessibleWidget {
     if (!widget()->rect().contains(local)) return nullptr;
     return child(local.y() / kRowPitch);
   }
+  // Named by its side (the accessible name), described by its hint.
   QString text(QAccessible::Text t) const override {
-    const TFormUC* f = form();
-    if (t == QAccessible::Name && f != nullptr) return SelectorGroupName(side_, f->LanguageFlag());
-    if (t == QAccessible::Description) return widget()->accessibleName();
+    if (t == QAccessible::Description) return HintOf(widget());
     return QAccessibleWidget::text(t);
   }
 
@@ -142,12 +128,11 @@ UnitEntryInterface::UnitEntryInterface(SelectorInterface* selector, UnitRow row)
     : EntryInterface(selector, row), selector_(selector) {}
 
 QString UnitEntryInterface::text(QAccessible::Text t) const {
-  const CategoryEntry* c = selector_->category();
-  const UnitRow r = row();
-  if (c == nullptr || r >= c->unitCount) return {};
-  const bool german = selector_->form()->LanguageFlag();
-  QString symbol = FromUtf8(c->units[r].Symbol(german));
-  const QString name = FromUtf8(c->units[r].Name(german));
+  if (!isValid()) return {};
+  // The row's caption is the unit's symbol, its hint the unit's name.
+  const QLabel* cell = selector_->strip()->Row(row());
+  QString symbol = cell->text();
+  const QString name = HintOf(cell);
   if (t == QAccessible::Name) return name.isEmpty() ? symbol : name + QStringLiteral(" (") + symbol + QLatin1Char(')');
   if (t == QAccessible::Description) return symbol;
   return {};
@@ -161,92 +146,16 @@ QRect UnitEntryInterface::rect() const {
 QAccessible::State UnitEntryInterface::state() const {
   QAccessible::State s;
   s.checkable = true;
-  s.checked = isValid() && selector_->markedRow() == row();
+  s.checked = isValid() && selector_->strip()->MarkedRow(selector_->side()) == row();
   return s;
 }
 
 void UnitEntryInterface::doAction(const QString& name) {
   if (name != pressAction() || !isValid()) return;
-  selector_->form()->PickRow(selector_->side(), row());
-}
-
-class QuantityListInterface;
-
-// One quantity of the list: selected where the list's selection stands;
-// pressing it chooses the quantity as a click on it does.
-class QuantityEntryInterface : public EntryInterface {
- public:
-  QuantityEntryInterface(QuantityListInterface* list, int row);
-
-  QString text(QAccessible::Text t) const override;
-  QRect rect() const override;
-  QAccessible::Role role() const override { return QAccessible::ListItem; }
-  QAccessible::State state() const override;
-  void doAction(const QString& name) override;
-
- private:
-  CategoryList* list() const;
-  QuantityListInterface* owner_;
-};
-
-// The quantity list: a list of its entries (its scroll bar is reached by
-// the entries' own scrolling).
-class QuantityListInterface : public QAccessibleWidget {
- public:
-  explicit QuantityListInterface(CategoryList* w) : QAccessibleWidget(w, QAccessible::List) {}
-
-  CategoryList* list() const { return static_cast<CategoryList*>(widget()); }
-
-  int childCount() const override { return list()->Count(); }
-  QAccessibleInterface* child(int index) const override {
-    auto* self = const_cast<QuantityListInterface*>(this);
-    return entries_.Get(index, childCount(), [self, index] { return new QuantityEntryInterface(self, index); });
-  }
-  int indexOfChild(const QAccessibleInterface* child) const override { return entries_.RowOf(child, childCount()); }
-  QAccessibleInterface* childAt(int x, int y) const override {
-    const QPoint local = list()->viewport()->mapFromGlobal(QPoint(x, y));
-    return list()->viewport()->rect().contains(local) ? child(list()->RowAt(local.y())) : nullptr;
-  }
-  QAccessibleInterface* focusChild() const override {
-    return list()->hasFocus() ? child(list()->CurrentRow()) : nullptr;
-  }
-
- private:
-  mutable EntryCache entries_;
-};
-
-QuantityEntryInterface::QuantityEntryInterface(QuantityListInterface* list, int row)
-    : EntryInterface(list, row), owner_(list) {}
-
-CategoryList* QuantityEntryInterface::list() const { return owner_->list(); }
-
-QString QuantityEntryInterface::text(QAccessible::Text t) const {
-  return t == QAccessible::Name ? list()->Text(row()) : QString();
-}
-
-QRect QuantityEntryInterface::rect() const {
-  const QWidget* viewport = list()->viewport();
-  const QRect shown = list()->RowRect(row()).intersected(viewport->rect());
-  return shown.isEmpty() ? QRect() : QRect(viewport->mapToGlobal(shown.topLeft()), shown.size());
-}
-
-QAccessible::State QuantityEntryInterface::state() const {
-  QAccessible::State s;
-  s.selectable = true;
-  s.focusable = true;
-  s.selected = isValid() && list()->CurrentRow() == row();
-  s.focused = s.selected && list()->hasFocus();
-  s.offscreen = !list()->RowRect(row()).intersects(list()->viewport()->rect());
-  s.invisible = s.offscreen;
-  return s;
-}
-
-void QuantityEntryInterface::doAction(const QString& name) {
-  if (name == pressAction() && isValid()) list()->Choose(row());
+  selector_->strip()->PressRow(selector_->side(), row());
 }
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
-  if (auto* list = qobject_cast<CategoryList*>(object)) return new QuantityListInterface(list);
   auto* label = qobject_cast<PictureLabel*>(object);
   if (label == nullptr || qobject_cast<UnitStrip*>(label->parentWidget()) == nullptr) return nullptr;
   if (label->objectName() == QLatin1String("ImageV")) return new SelectorInterface(label, Side::V);

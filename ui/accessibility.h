@@ -1,9 +1,7 @@
-// What screen readers see of the controls that draw their entries
-// themselves. Each selector of the unit strip is a group of choices
-// ("Von"/"Nach", "From"/"To") whose entries name the units of the current
-// quantity and whose checked entry is the marked row; the quantity list is a
-// list of its entries, the selected one marked. Everything else of the window
-// speaks through Qt's own interfaces.
+// What screen readers see of the unit strip: each selector is a group of
+// choices ("Von"/"Nach", "From"/"To") whose entries name the units of the
+// current quantity and whose checked entry is the marked row. Everything
+// else of the window speaks through Qt's own interfaces.
 #pragma once
 
 #include <QString>

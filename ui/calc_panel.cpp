@@ -1,9 +1,14 @@
 #include "calc_panel.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 #include "artwork.h"
 #include "baked.h"
+#include "keyboard.h"
 
 namespace umrido::ui {
 
@@ -140,7 +145,9 @@ PadKey::PadKey(QWidget* parent, CalcKey key) : QAbstractButton(parent), key_(key
   setObjectName(QLatin1String(info.name));
   setGeometry(kPadColumnLeft[static_cast<std::size_t>(info.column)], kPadRowTop[static_cast<std::size_t>(info.row)],
               kPadKeyWidth, kPadKeyHeight);
-  setFocusPolicy(Qt::NoFocus);
+  // Focusable, so screen readers hear the ringed key as the focused button;
+  // a click still leaves the keyboard where it was.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void PadKey::paintEvent(QPaintEvent*) {
@@ -156,6 +163,30 @@ void PadKey::paintEvent(QPaintEvent*) {
   } else {
     p.drawPixmap(0, 0, face);
   }
+  if (hasFocus()) {
+    // The ring: a dark band of the system's highlight with a white line
+    // inside, to stand out on grey, blue and red faces alike.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(palette().color(QPalette::Highlight).darker(150), 3));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRoundedRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5), 3, 3);
+  }
+}
+
+void PadKey::keyPressEvent(QKeyEvent* e) {
+  if (auto* panel = qobject_cast<CalcPanel*>(parentWidget())) panel->PadKeyPress(e);
+}
+
+void PadKey::focusInEvent(QFocusEvent* e) {
+  QAbstractButton::focusInEvent(e);
+  update();
+}
+
+void PadKey::focusOutEvent(QFocusEvent* e) {
+  QAbstractButton::focusOutEvent(e);
+  update();
+  if (auto* panel = qobject_cast<CalcPanel*>(parentWidget())) panel->PadKeyFocusOut(e->reason());
 }
 
 CalcPanel::CalcPanel(QWidget* parent) : Panel(parent, "PanelRechner", kGeometry) {
@@ -212,9 +243,8 @@ void CalcPanel::BuildPad() {
   }
   for (int i = 0; i < kCalcKeyCount; ++i) {
     const auto key = static_cast<CalcKey>(i);
-    connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this, [this, key] {
-      if (onKey) onKey(key);
-    });
+    connect(buttons_[static_cast<std::size_t>(i)], &QAbstractButton::clicked, this,
+            [this, key] { emit keyClicked(key); });
   }
   // Shown at once if the panel already is (built while in front).
   if (isVisible()) {
@@ -243,13 +273,85 @@ void CalcPanel::ShowModes(const CalcState& state) {
   imageShift_->move(kImageShiftLeft, ImageShiftTop(state.ShiftOn));
   imageHyp_->move(kImageHypLeft, ImageHypTop(state.HypOn));
   imageDRG_->move(kImageDRGLeft, ImageDRGTop(state.AngleMode));
+  shiftOn_ = state.ShiftOn;
+  hypOn_ = state.HypOn;
+  // The keys on top first, so a ringed key can hand its focus over before it
+  // hides (Qt would move a hidden key's focus on along the Tab chain).
+  const QWidget* focused = QApplication::focusWidget();
   for (const CalcKeyInfo& info : CalcKeys()) {
-    if (info.layerCell < 0) continue;
+    if (info.layerCell < 0 || !IsKeyOnTop(info.key, state.ShiftOn, state.HypOn)) continue;
     QAbstractButton* b = Button(info.key);
-    const bool onTop = IsKeyOnTop(info.key, state.ShiftOn, state.HypOn);
-    if (onTop) b->raise();
-    b->setVisible(onTop);
+    b->raise();
+    b->setVisible(true);
   }
+  for (const CalcKeyInfo& info : CalcKeys()) {
+    if (info.layerCell < 0 || IsKeyOnTop(info.key, state.ShiftOn, state.HypOn)) continue;
+    QAbstractButton* b = Button(info.key);
+    if (b == focused) KeyAt(info.row, info.column)->setFocus(Qt::OtherFocusReason);
+    b->setVisible(false);
+  }
+}
+
+QAbstractButton* CalcPanel::KeyAt(int row, int column) const {
+  for (const CalcKeyInfo& info : CalcKeys()) {
+    if (info.row == row && info.column == column && IsKeyOnTop(info.key, shiftOn_, hypOn_)) return Button(info.key);
+  }
+  return nullptr;
+}
+
+bool CalcPanel::IsPadKey(const QWidget* w) const {
+  return w != nullptr && HasPad() && w->parentWidget() == this && qobject_cast<const PadKey*>(w) != nullptr;
+}
+
+bool CalcPanel::PadHasFocus() const { return IsPadKey(QApplication::focusWidget()); }
+
+void CalcPanel::FocusPad() {
+  if (!HasPad()) return;
+  if (QAbstractButton* key = KeyAt(ringRow_, ringColumn_)) key->setFocus(Qt::ShortcutFocusReason);
+}
+
+void CalcPanel::MoveRing(int rows, int columns) {
+  // The ring stops at the pad's edges.
+  ringRow_ = std::clamp(ringRow_ + rows, 0, static_cast<int>(kPadRowTop.size()) - 1);
+  ringColumn_ = std::clamp(ringColumn_ + columns, 0, static_cast<int>(kPadColumnLeft.size()) - 1);
+  FocusPad();
+}
+
+void CalcPanel::PadKeyPress(QKeyEvent* e) {
+  const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+  QAbstractButton* key = nullptr;
+  if (mods == Qt::NoModifier && e->key() == Qt::Key_Up) {
+    MoveRing(-1, 0);
+  } else if (mods == Qt::NoModifier && e->key() == Qt::Key_Down) {
+    MoveRing(1, 0);
+  } else if (mods == Qt::NoModifier && e->key() == Qt::Key_Left) {
+    MoveRing(0, -1);
+  } else if (mods == Qt::NoModifier && e->key() == Qt::Key_Right) {
+    MoveRing(0, 1);
+  } else if (mods == Qt::NoModifier && e->key() == Qt::Key_Space) {
+    key = KeyAt(ringRow_, ringColumn_);
+  } else if (const auto pressed = PadKeyFor(*e, shiftOn_, hypOn_)) {
+    key = Button(*pressed);
+  } else {
+    e->ignore();
+    return;
+  }
+  if (key != nullptr) {
+    // The click of the key itself, so the window runs what a mouse click runs.
+    keyboardPress_ = true;
+    key->click();
+    keyboardPress_ = false;
+  }
+  e->accept();
+}
+
+void CalcPanel::PadKeyFocusOut(Qt::FocusReason reason) {
+  // A popup or another window takes the keyboard only for a while; a move
+  // within the pad or to the display stays in the calculator.
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  const QWidget* now = QApplication::focusWidget();
+  if (IsPadKey(now) || now == editCalc_) return;
+  emit padFocusLeft();
 }
 
 }  // namespace umrido::ui

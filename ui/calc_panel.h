@@ -8,7 +8,6 @@
 #include <QToolButton>
 
 #include <array>
-#include <functional>
 
 #include "calc_engine.h"
 #include "field_edit.h"
@@ -16,7 +15,9 @@
 
 namespace umrido::ui {
 
-// A pad key: a painted face, no caption, never the keyboard focus.
+// A pad key: a painted face, no caption. No click gives it the keyboard
+// focus and Tab passes it by (the window sees to that); the panel gives it,
+// for the keyboard's way to the pad, and the key then shows a ring.
 class PadKey : public QAbstractButton {
   Q_OBJECT
 
@@ -27,6 +28,9 @@ class PadKey : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   CalcKey key_;
@@ -48,9 +52,6 @@ class CalcPanel : public Panel {
   void BuildPad();
   bool HasPad() const { return strip_ != nullptr; }
 
-  // Any key of the panel was clicked, the clipboard keys included.
-  std::function<void(CalcKey)> onKey;
-
   FieldEdit* Display() const { return editCalc_; }
   QLabel* Heading() const { return labelCalc_; }
   QWidget* IndicatorStrip() const { return strip_; }
@@ -63,10 +64,39 @@ class CalcPanel : public Panel {
   void DrawIndicators(qreal dpr);
 
   // Shows the layer flags and angle mode: indicator bands and the keys on top
-  // of the stacked cells. The display is mirrored by the window.
+  // of the stacked cells. The display is mirrored by the window. A ringed
+  // key that goes under hands the ring to the one now on top of its cell.
   void ShowModes(const CalcState& state);
 
+  // The keyboard's way to the pad: the key on top of the ringed cell takes
+  // the focus. Arrows then move the ring over the 5 x 7 cells, Space presses
+  // the ringed key, the PadKeys() table presses the others.
+  void FocusPad();
+  bool PadHasFocus() const;
+  bool IsPadKey(const QWidget* w) const;
+  // True while a key is pressed from the keyboard: the pad keeps the focus
+  // that a click would hand to the display.
+  bool PressingFromKeyboard() const { return keyboardPress_; }
+
+ signals:
+  // Any key of the panel was clicked, the clipboard keys included.
+  void keyClicked(CalcKey key);
+  // The focus went from the pad to a control outside the calculator.
+  void padFocusLeft();
+
  private:
+  friend class PadKey;
+  void PadKeyPress(QKeyEvent* e);
+  void PadKeyFocusOut(Qt::FocusReason reason);
+  // The key on top of the cell at `row`, `column`.
+  QAbstractButton* KeyAt(int row, int column) const;
+  void MoveRing(int rows, int columns);
+
+  int ringRow_ = 0;
+  int ringColumn_ = 0;
+  bool shiftOn_ = false;
+  bool hypOn_ = false;
+  bool keyboardPress_ = false;
   FieldEdit* editCalc_;
   QLabel* labelCalc_;
   QWidget* strip_ = nullptr;

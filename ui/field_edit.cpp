@@ -57,10 +57,9 @@ bool FieldEdit::IsNavigation(const QKeyEvent* e) {
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* e) {
-  if (onKeyPress && onKeyPress(e)) {
-    e->accept();
-    return;
-  }
+  e->ignore();
+  emit keyPressed(e);
+  if (e->isAccepted()) return;
   if (IsNavigation(e)) {
     QLineEdit::keyPressEvent(e);
     return;
@@ -71,22 +70,22 @@ void FieldEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 void FieldEdit::keyReleaseEvent(QKeyEvent* e) {
-  if (onKeyRelease) onKeyRelease(e);
+  emit keyReleased(e);
   QLineEdit::keyReleaseEvent(e);
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* e) {
   // QLineEdit's own select-on-tab is replaced by the engine's rule; the owner
-  // writes the engine's selection back from the callback.
+  // writes the engine's selection back when told.
   QLineEdit::focusInEvent(e);
-  if (onFocusIn) onFocusIn(e->reason());
+  emit focusEntered(e->reason());
 }
 
 void FieldEdit::focusOutEvent(QFocusEvent* e) {
   losingFocus_ = true;
   QLineEdit::focusOutEvent(e);
   losingFocus_ = false;
-  if (onFocusOut) onFocusOut(e->reason());
+  emit focusLeft(e->reason());
 }
 
 void FieldEdit::mousePressEvent(QMouseEvent* e) {

@@ -1,5 +1,5 @@
 // A single-line field whose text belongs to an engine: key presses, key
-// releases and focus changes go to callbacks instead of editing the text.
+// releases and focus changes go out as signals instead of editing the text.
 // Only caret movement and selection (arrows, Home/End, shift, mouse) are left
 // to QLineEdit; the owner reports the new selection to its engine and writes
 // the engine's text back.
@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QPair>
 
-#include <functional>
-
 namespace umrido::ui {
 
 class FieldEdit : public QLineEdit {
@@ -17,13 +15,6 @@ class FieldEdit : public QLineEdit {
 
  public:
   explicit FieldEdit(QWidget* parent = nullptr);
-
-  // Returns true when the key was dealt with; false lets QLineEdit move the
-  // caret or selection for it (nothing else: QLineEdit never edits here).
-  std::function<bool(QKeyEvent*)> onKeyPress;
-  std::function<void(QKeyEvent*)> onKeyRelease;
-  std::function<void(Qt::FocusReason)> onFocusIn;
-  std::function<void(Qt::FocusReason)> onFocusOut;
 
   // Whether `e` only moves the caret or the selection.
   static bool IsNavigation(const QKeyEvent* e);
@@ -36,9 +27,18 @@ class FieldEdit : public QLineEdit {
   QPair<int, int> Selection() const;
 
   // Shows `text` with the given selection without passing through the
-  // callbacks' owner again (signals are blocked meanwhile). Without the focus
+  // owner again (signals are blocked meanwhile). Without the focus
   // the field shows the caret at `selStart` and no selection.
   void Mirror(const QString& text, int selStart, int selLength);
+
+ signals:
+  // A key press arrives ignored; a receiver that deals with the key accepts
+  // it. One left ignored may move the caret or selection (nothing else:
+  // QLineEdit never edits here).
+  void keyPressed(QKeyEvent* e);
+  void keyReleased(QKeyEvent* e);
+  void focusEntered(Qt::FocusReason reason);
+  void focusLeft(Qt::FocusReason reason);
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusTipEvent>
 
 #include "accessibility.h"
 #include "artwork.h"
@@ -22,8 +23,6 @@
 namespace umrido::ui {
 
 namespace {
-
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
 void MirrorField(FieldEdit& w, const TextField& f) {
   const QString text = QString::fromStdString(f.Text());
@@ -54,7 +53,7 @@ void TFormUC::ListBoxUCClick(int position) {
   converter_->ListBoxUCClick(position);
   LabelTextSchreiben();
   PanelUnitHoeheAnpassen();
-  labelUnit_->setText(listBoxUC_->Text(position));
+  if (QListWidgetItem* item = listBoxUC_->item(position)) labelUnit_->setText(item->text());
   MirrorConverter();
 }
 
@@ -184,9 +183,38 @@ void TFormUC::FieldFocusOut(QWidget* field, Qt::FocusReason reason) {
     if (converter_->EditV().HasFocus()) converter_->EditVBlur();
   } else if (field == editN_) {
     if (converter_->EditN().HasFocus()) converter_->EditNBlur();
-  } else if (calculator_->Display().HasFocus()) {
+  } else if (calculator_->Display().HasFocus() && !panelRechner_->IsPadKey(QApplication::focusWidget())) {
+    // The pad is the keyboard's hand on the calculator: moving there is no
+    // more leaving the display than a click on a key is.
     calculator_->DisplayFocusLost();
   }
+}
+
+bool TFormUC::TabFocus(bool next) {
+  // Tab passes the pad's keys by: they take the focus from F2 and the arrows
+  // only, and the pad counts as lying just after the display.
+  QWidget* from = QApplication::focusWidget();
+  if (from == nullptr || from->window() != this) return QWidget::focusNextPrevChild(next);
+  if (panelRechner_->IsPadKey(from)) {
+    from = panelRechner_->Display();
+    if (!next) {
+      from->setFocus(Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  QWidget* w = from;
+  do {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && !panelRechner_->IsPadKey(w)) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (w != from);
+  return false;
+}
+
+void TFormUC::PadFocusLeft() {
+  if (calculator_->Display().HasFocus()) calculator_->DisplayFocusLost();
 }
 
 void TFormUC::FieldSelectionMoved(QWidget* field) {
@@ -225,7 +253,10 @@ void TFormUC::MirrorConverter() {
 void TFormUC::MirrorCalculator() {
   mirroring_ = true;
   FieldEdit* display = panelRechner_->Display();
-  if (calculator_->Display().HasFocus() && focusWidget() != display) {
+  // A key pressed from the keyboard leaves the focus on the pad; a click
+  // hands it to the display, as it always did.
+  const bool padKeeps = panelRechner_->PressingFromKeyboard() && panelRechner_->PadHasFocus();
+  if (calculator_->Display().HasFocus() && focusWidget() != display && !padKeeps) {
     if (converter_->EditV().HasFocus()) converter_->EditVBlur();
     if (converter_->EditN().HasFocus()) converter_->EditNBlur();
     display->setFocus(Qt::OtherFocusReason);
@@ -246,7 +277,7 @@ void TFormUC::LabelTextSchreiben() {
     panelUnit_->SetRow(r, FromUtf8(unit.Symbol(languageFlag_)), FromUtf8(unit.Name(languageFlag_)));
   }
   AnnounceUnitsRewritten(panelUnit_);
-  hintHandler_->Refresh();
+  RefreshHint();
 }
 
 void TFormUC::PanelUnitHoeheAnpassen() {
@@ -261,17 +292,22 @@ void TFormUC::AlleTexteSchreiben() {
   panelRechner_->Heading()->setText(kLabelCalc.Get(languageFlag_));
   panelRechner_->Display()->setAccessibleName(kLabelCalc.Get(languageFlag_));
   WriteHints(*this);
-  SetHint(panelUnit_->Selector(Side::N), HintOf(panelUnit_->Selector(Side::V)));
+  // Both selectors carry the one hint; screen readers hear them as groups
+  // named by their side.
+  const QString selectorHint = HintOf(panelUnit_->Selector(Side::V));
+  for (Side side : {Side::V, Side::N}) {
+    SetHint(panelUnit_->Selector(side), selectorHint, SelectorGroupName(side, languageFlag_));
+  }
 
   for (int p = 0; p < kCategoryCount; ++p) {
     const CategoryEntry* category = UnitCatalogue::Category(CategoryAtListPosition(p, languageFlag_));
-    if (category != nullptr) listBoxUC_->SetText(p, FromUtf8(category->Name(languageFlag_)));
+    if (category != nullptr) listBoxUC_->item(p)->setText(FromUtf8(category->Name(languageFlag_)));
   }
 
   ShowInfoText();
 
-  if (listBoxUC_->CurrentRow() >= 0) labelUnit_->setText(listBoxUC_->Text(listBoxUC_->CurrentRow()));
-  hintHandler_->Refresh();
+  if (QListWidgetItem* item = listBoxUC_->currentItem()) labelUnit_->setText(item->text());
+  RefreshHint();
 }
 
 // ------------------------------------------------------- language, panels
@@ -284,7 +320,7 @@ void TFormUC::SpeedButtonDClick() {
   converter_->SetLanguage(true);
   calculator_->SetLanguage(true);
   // Not the user's choice: no category change, nothing converted again.
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), false), true));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), false), true));
   AlleTexteSchreiben();
   LabelTextSchreiben();
 }
@@ -296,7 +332,7 @@ void TFormUC::SpeedButtonEClick() {
   languageFlag_ = false;
   converter_->SetLanguage(false);
   calculator_->SetLanguage(false);
-  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->CurrentRow(), true), false));
+  listBoxUC_->SetRowQuietly(ListPositionOf(CategoryAtListPosition(listBoxUC_->currentRow(), true), false));
   AlleTexteSchreiben();
   LabelTextSchreiben();
 }
@@ -326,6 +362,31 @@ void TFormUC::WriteHints(const QWidget& root) {
   }
 }
 
+void TFormUC::ShowHint(const QString& hint) {
+  if (labelInfo_->text() != hint) labelInfo_->setText(hint);
+}
+
+void TFormUC::RefreshHint() { ShowHint(HoveredHint(*this)); }
+
+void TFormUC::ShowFocusHint() { ShowHint(focusWidget() != nullptr ? HintOf(focusWidget()) : QString()); }
+
+bool TFormUC::event(QEvent* e) {
+  // Every status tip of the window's controls ends here.
+  if (e->type() == QEvent::StatusTip) {
+    ShowHint(static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+bool TFormUC::focusNextPrevChild(bool next) {
+  // Tab and Shift+Tab: the keyboard user learns what the new control is for
+  // as a mouse user does by pointing at it.
+  const bool moved = TabFocus(next);
+  if (moved) ShowFocusHint();
+  return moved;
+}
+
 void TFormUC::RaisePanel(QWidget* panel) {
   // The banner, the calculator's keys and the information texts are made
   // only once they first come to the front: a user may never look at them.
@@ -335,13 +396,20 @@ void TFormUC::RaisePanel(QWidget* panel) {
     BuildInfoTexts();
     ShowInfoText();
   }
+  // Keystrokes must not change a calculator nobody sees: covered, it gives
+  // the keyboard to the input field and hides, so neither Tab nor a screen
+  // reader finds its display.
+  if (panel != panelRechner_ && panelRechner_->isAncestorOf(QApplication::focusWidget())) {
+    editV_->setFocus(Qt::OtherFocusReason);
+  }
   panel->raise();
+  panelRechner_->setVisible(panel == panelRechner_);
 }
 
 void TFormUC::EnsureBanner() {
   if (bannerDpr_ == dpr_) return;
   bannerDpr_ = dpr_;
-  imageReklame_->ShowPicture("banner", dpr_);
+  imageReklame_->setPixmap(art::Picture("banner", dpr_));
 }
 
 void TFormUC::EnsureCalculatorPad() {
@@ -354,7 +422,7 @@ void TFormUC::EnsureCalculatorPad() {
   if (!calculator_) return;
   WriteHints(*panelRechner_);
   MirrorCalculator();
-  hintHandler_->Refresh();
+  RefreshHint();
 }
 
 void TFormUC::ShowInfoText() {

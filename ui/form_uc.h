@@ -27,7 +27,6 @@ class CategoryList;
 class FieldEdit;
 class Panel;
 class PictureLabel;
-class StatusHintHandler;
 class UnitFinder;
 class UnitStrip;
 
@@ -77,6 +76,12 @@ class TFormUC : public QWidget {
   void BringCalculatorToFront();
   void BringInfoToFront();
   void BringBannerToFront();
+  // Gives the calculator's pad the keyboard while the calculator is in front.
+  void FocusCalculatorPad();
+  // A page of the information text up (-1) or down (1) while it is in front.
+  void ScrollInfoText(int pages);
+  // The end button's click.
+  void QuitByKeyboard();
   void SwitchLanguage();
   // Opens the unit finder over the window; built on first use.
   void ShowUnitFinder();
@@ -96,10 +101,11 @@ class TFormUC : public QWidget {
   StoredSettings CurrentSettings() const;
   // Which of the three right-hand panels lies in front.
   QWidget* FrontPanel() const;
-  StatusHintHandler* HintHandler() const { return hintHandler_.get(); }
 
  protected:
+  bool event(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
   void showEvent(QShowEvent* e) override;
 
  private:
@@ -130,6 +136,7 @@ class TFormUC : public QWidget {
   void EditNFocusIn(Qt::FocusReason reason);
   void EditCalcFocusIn(Qt::FocusReason reason);
   void FieldFocusOut(QWidget* field, Qt::FocusReason reason);
+  void PadFocusLeft();
   void FieldSelectionMoved(QWidget* field);
 
   // Mirrors of the engines' state on screen.
@@ -147,6 +154,14 @@ class TFormUC : public QWidget {
   void EnsureCalculatorPad();
   // The hints of `root`'s controls in the current language.
   void WriteHints(const QWidget& root);
+  // The status line shows `hint`; the hint of the control under the pointer
+  // again (after its text changed); the hint of the control that just took
+  // the keyboard.
+  void ShowHint(const QString& hint);
+  void RefreshHint();
+  void ShowFocusHint();
+  // Moves the focus as Tab (next) or Shift+Tab does; false if it stays.
+  bool TabFocus(bool next);
 
   std::unique_ptr<Converter> converter_;
   std::unique_ptr<Calculator> calculator_;
@@ -159,7 +174,6 @@ class TFormUC : public QWidget {
   bool screenWatched_ = false;
   UnitFinder* finder_ = nullptr;
 
-  std::unique_ptr<StatusHintHandler> hintHandler_;
   QPixmap decoration_;
 
   Backdrop* imageBack_ = nullptr;

@@ -32,8 +32,6 @@ constexpr QRect kPanelListe{0, 55, 211, 347};
 constexpr QRect kPanelHeader{-8, 0, 625, 35};
 constexpr QRect kPanelStatus{-8, 423, 625, 32};
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
   QPalette pal = w->palette();
   pal.setColor(role, colour);
@@ -77,16 +75,9 @@ TFormUC::TFormUC(QWidget* parent)
 }
 
 TFormUC::~TFormUC() {
-  if (hintHandler_) qApp->removeEventFilter(hintHandler_.get());
   // The controls outlive the engines by a moment (Qt deletes children after
   // this body and the members); focus changes or signals on their way out
   // must not reach the window any more.
-  for (FieldEdit* field : findChildren<FieldEdit*>()) {
-    field->onKeyPress = nullptr;
-    field->onKeyRelease = nullptr;
-    field->onFocusIn = nullptr;
-    field->onFocusOut = nullptr;
-  }
   for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
 }
 
@@ -215,8 +206,8 @@ void TFormUC::BuildStatusBar() {
 
 void TFormUC::ConnectActions() {
   connect(listBoxUC_, &CategoryList::userSelected, this, &TFormUC::ListBoxUCClick);
-  panelUnit_->onPress = [this](Side side, int y) { ImageMouseDown(side, y); };
-  panelUnit_->onRelease = [this] { ImageMouseUp(); };
+  connect(panelUnit_, &UnitStrip::pressed, this, &TFormUC::ImageMouseDown);
+  connect(panelUnit_, &UnitStrip::released, this, &TFormUC::ImageMouseUp);
   connect(speedButtonSwap_, &QToolButton::clicked, this, &TFormUC::SpeedButtonSwapClick);
   connect(speedButtonInsertV_, &QToolButton::clicked, this, &TFormUC::SpeedButtonInsertVClick);
   connect(speedButtonCopyN_, &QToolButton::clicked, this, &TFormUC::SpeedButtonCopyNClick);
@@ -226,34 +217,34 @@ void TFormUC::ConnectActions() {
   connect(speedButtonE_, &QToolButton::clicked, this, &TFormUC::SpeedButtonEClick);
   connect(speedButtonEnd_, &QToolButton::clicked, this, &TFormUC::SpeedButtonEndClick);
 
-  imageReklame_->onPress = [this](Qt::MouseButton, QPoint) { reklamePressed_ = true; };
-  imageReklame_->onRelease = [this](Qt::MouseButton, QPoint pos) {
+  connect(imageReklame_, &PictureLabel::pressed, this, [this] { reklamePressed_ = true; });
+  connect(imageReklame_, &PictureLabel::released, this, [this](Qt::MouseButton, QPoint pos) {
     if (!reklamePressed_) return;
     reklamePressed_ = false;
     ImageReklameMouseUp(pos);
-  };
+  });
 
-  editV_->onKeyPress = [this](QKeyEvent* e) { return EditVKey(e); };
-  editN_->onKeyPress = [this](QKeyEvent* e) { return EditNKey(e); };
   FieldEdit* editCalc = panelRechner_->Display();
-  editCalc->onKeyPress = [this](QKeyEvent* e) { return EditCalcKey(e); };
-  editCalc->onKeyRelease = [this](QKeyEvent* e) { EditCalcKeyUp(e); };
-  editV_->onFocusIn = [this](Qt::FocusReason r) { EditVFocusIn(r); };
-  editN_->onFocusIn = [this](Qt::FocusReason r) { EditNFocusIn(r); };
-  editCalc->onFocusIn = [this](Qt::FocusReason r) { EditCalcFocusIn(r); };
+  connect(editV_, &FieldEdit::keyPressed, this, [this](QKeyEvent* e) { e->setAccepted(EditVKey(e)); });
+  connect(editN_, &FieldEdit::keyPressed, this, [this](QKeyEvent* e) { e->setAccepted(EditNKey(e)); });
+  connect(editCalc, &FieldEdit::keyPressed, this, [this](QKeyEvent* e) { e->setAccepted(EditCalcKey(e)); });
+  connect(editCalc, &FieldEdit::keyReleased, this, &TFormUC::EditCalcKeyUp);
+  connect(editV_, &FieldEdit::focusEntered, this, &TFormUC::EditVFocusIn);
+  connect(editN_, &FieldEdit::focusEntered, this, &TFormUC::EditNFocusIn);
+  connect(editCalc, &FieldEdit::focusEntered, this, &TFormUC::EditCalcFocusIn);
   for (FieldEdit* field : {editV_, editN_, editCalc}) {
-    field->onFocusOut = [this, field](Qt::FocusReason r) { FieldFocusOut(field, r); };
+    connect(field, &FieldEdit::focusLeft, this, [this, field](Qt::FocusReason r) { FieldFocusOut(field, r); });
     connect(field, &QLineEdit::selectionChanged, this, [this, field] { FieldSelectionMoved(field); });
     connect(field, &QLineEdit::cursorPositionChanged, this, [this, field] { FieldSelectionMoved(field); });
   }
 
-  panelRechner_->onKey = [this](CalcKey key) { CalcKeyClick(key); };
+  connect(panelRechner_, &CalcPanel::keyClicked, this, &TFormUC::CalcKeyClick);
+  connect(panelRechner_, &CalcPanel::padFocusLeft, this, &TFormUC::PadFocusLeft);
 }
 
 void TFormUC::FormCreate(const StoredSettings& settings) {
-  // 1. The status line follows the pointer from now on.
-  hintHandler_ = std::make_unique<StatusHintHandler>(labelInfo_);
-  qApp->installEventFilter(hintHandler_.get());
+  // 1. The status line follows the pointer: the controls' hints are status
+  // tips, which Qt passes up to the window (event()).
   // 2. Both markers show the same dot.
   panelUnit_->SetMarkerPicture(art::Marker(dpr_));
   // 3. The calculator's clipboard keys carry the header's pictures.
@@ -270,6 +261,7 @@ void TFormUC::FormCreate(const StoredSettings& settings) {
   speedButtonD_->setChecked(languageFlag_);
   speedButtonE_->setChecked(!languageFlag_);
   if (!bannerFirst_) RaisePanel(panelRechner_);
+  panelRechner_->setVisible(!bannerFirst_);
   // 7.-9. Fresh engines: factors 1, offsets 0, "1" in both fields, the
   // calculator at "0" in the stored angle mode.
   converter_ = std::make_unique<Converter>(decimalIsPoint, languageFlag_, settings.category);
@@ -314,7 +306,7 @@ void TFormUC::showEvent(QShowEvent* e) {
 StoredSettings TFormUC::CurrentSettings() const {
   StoredSettings s;
   s.category = converter_->State().CurrentCategory;
-  s.listPosition = listBoxUC_->CurrentRow();
+  s.listPosition = listBoxUC_->currentRow();
   s.angleMode = calculator_->State().AngleMode;
   s.german = languageFlag_;
   s.bannerFirst = bannerFirst_;

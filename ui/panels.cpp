@@ -96,34 +96,13 @@ PictureLabel::PictureLabel(QWidget* parent, const char* name, const QRect& geome
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void PictureLabel::ShowPicture(const char* picture, qreal dpr) {
-  if (art::InRuns(picture, dpr)) {
-    runs_ = picture;
-    runsDpr_ = dpr;
-    clear();
-    update();
-  } else {
-    runs_ = nullptr;
-    setPixmap(art::Picture(picture, dpr));
-  }
-}
-
-void PictureLabel::paintEvent(QPaintEvent* e) {
-  if (runs_ == nullptr) {
-    QLabel::paintEvent(e);
-    return;
-  }
-  QPainter p(this);
-  art::PaintFromRuns(p, runs_, runsDpr_, e->rect());
-}
-
 void PictureLabel::mousePressEvent(QMouseEvent* e) {
-  if (onPress) onPress(e->button(), PixelOf(e));
+  emit pressed(e->button(), PixelOf(e));
   e->accept();
 }
 
 void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
-  if (onRelease) onRelease(e->button(), PixelOf(e));
+  emit released(e->button(), PixelOf(e));
   e->accept();
 }
 

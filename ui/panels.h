@@ -6,8 +6,6 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include <functional>
-
 #include "artwork.h"
 
 namespace umrido::ui {
@@ -71,23 +69,14 @@ class PictureLabel : public QLabel {
  public:
   PictureLabel(QWidget* parent, const char* name, const QRect& geometry);
 
-  // Shows the stored picture `picture` (a name that outlives the label, such
-  // as a literal) at `dpr`. One stored in runs is painted from them on every
-  // paint and never held unpacked; any other is shown as a pixmap.
-  void ShowPicture(const char* picture, qreal dpr);
-
-  std::function<void(Qt::MouseButton, QPoint)> onPress;
-  std::function<void(Qt::MouseButton, QPoint)> onRelease;
+ signals:
+  void pressed(Qt::MouseButton button, QPoint pos);
+  void released(Qt::MouseButton button, QPoint pos);
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void paintEvent(QPaintEvent* e) override;
-
- private:
-  const char* runs_ = nullptr;  // the picture painted from its runs, if any
-  qreal runsDpr_ = 1;
 };
 
 // A glyph rendered for the common pixel ratios, so buttons stay sharp on

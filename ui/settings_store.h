@@ -42,11 +42,29 @@ StoredSettings SanitiseSettings(const RawSettings& raw);
 // Reads the five values from `store` (top level of the store).
 RawSettings ReadRawSettings(QSettings& store);
 
-// Writes the five values (flags as 1/0) and flushes. False when the store
-// could not be written; the caller carries on regardless.
-bool WriteSettings(QSettings& store, const StoredSettings& settings);
+enum class SaveOutcome {
+  kSaved,
+  kUnreadable,  // the store reported a format or access error: left as it was
+  kLocked,      // its lock file stayed taken for the time allowed
+  kFailed,      // writing failed
+};
 
-// The same over the program's own store.
+// How long closing waits for the settings lock before it gives up saving.
+inline constexpr int kSettingsLockWaitMs = 1000;
+
+// Writes the five values (flags as 1/0) and flushes, atomically as QSettings
+// does, unless the store could not be read cleanly (then nothing is written,
+// so nothing that was kept there is lost) or its lock cannot be had within
+// `lockWaitMs`.
+SaveOutcome WriteSettings(QSettings& store, const StoredSettings& settings, int lockWaitMs);
+
+// Whether every key of `store` could be read without a format or access error
+// and every value decoded.
+bool ReadCleanly(QSettings& store);
+
+// The same over the program's own store. A store that LoadSettings could not
+// read cleanly is not written by SaveSettings either. SaveSettings says on
+// stderr, in one line, why nothing was saved; the caller carries on regardless.
 StoredSettings LoadSettings();
 bool SaveSettings(const StoredSettings& settings);
 

@@ -1,61 +1,32 @@
 #include "status_hint.h"
 
-#include <QEvent>
-#include <QVariant>
 #include <QWidget>
 
 namespace umrido::ui {
 
 void SetHint(QWidget* w, const QString& hint, const QString& accessibleName) {
-  w->setProperty(kHintProperty, hint);
+  w->setStatusTip(hint);
   w->setAccessibleName(accessibleName.isEmpty() ? hint : accessibleName);
 }
 
-QString HintOf(const QWidget* w) { return w->property(kHintProperty).toString(); }
+QString HintOf(const QWidget* w) { return w->statusTip(); }
 
-StatusHintHandler::StatusHintHandler(QLabel* statusLine, QObject* parent) : QObject(parent), statusLine_(statusLine) {}
-
-void StatusHintHandler::SetHovered(QWidget* w) {
-  hovered_ = w;
-  Refresh();
-}
-
-void StatusHintHandler::Refresh() {
-  if (!statusLine_) return;
-  // A control without a hint of its own shows the hint of the control that
-  // holds it (a label inside its frame); panels carry none, so the line
-  // stays empty over everything else.
-  QString hint;
-  for (QWidget* w = hovered_; w != nullptr; w = w->isWindow() ? nullptr : w->parentWidget()) {
-    hint = HintOf(w);
-    if (!hint.isEmpty()) break;
+QString HoveredHint(const QWidget& window) {
+  // Qt marks every control the pointer is in, from the window down to the
+  // innermost one; the innermost with a hint is the one whose hint shows (a
+  // label inside its frame shows the frame's). Panels carry no hint.
+  const QWidget* hovered = nullptr;
+  int hoveredDepth = -1;
+  for (const QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->underMouse() || !w->isVisible() || w->window() != &window || w->statusTip().isEmpty()) continue;
+    int depth = 0;
+    for (const QWidget* p = w; p != &window; p = p->parentWidget()) ++depth;
+    if (depth > hoveredDepth) {
+      hovered = w;
+      hoveredDepth = depth;
+    }
   }
-  if (statusLine_->text() != hint) statusLine_->setText(hint);
-}
-
-bool StatusHintHandler::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::ToolTip:
-    case QEvent::StatusTip:
-    case QEvent::WhatsThis:
-      return true;  // hints go to the status line only
-    case QEvent::Enter:
-      // Enter arrives for each control from the outermost to the one under
-      // the pointer, so the last one wins.
-      if (watched->isWidgetType()) SetHovered(static_cast<QWidget*>(watched));
-      break;
-    case QEvent::Leave:
-      // Leaving a control puts the pointer onto the one holding it (entering
-      // a sibling follows with its own Enter).
-      if (watched->isWidgetType() && watched == hovered_) {
-        QWidget* w = static_cast<QWidget*>(watched);
-        SetHovered(w->isWindow() ? nullptr : w->parentWidget());
-      }
-      break;
-    default:
-      break;
-  }
-  return false;
+  return hovered != nullptr ? hovered->statusTip() : QString();
 }
 
 }  // namespace umrido::ui

@@ -103,8 +103,6 @@ constexpr std::string_view kInfoEn =
     "Please send questions, bug reports and suggestions through the issue "
     "tracker of the Umrido project.";
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 }  // namespace
 
 const std::vector<HintRow>& ControlHints() { return kHints; }

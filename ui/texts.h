@@ -10,14 +10,14 @@
 
 namespace umrido::ui {
 
+// The program's texts (and the catalogue's) are UTF-8.
+inline QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+
 struct TextPair {
   std::string_view de;
   std::string_view en;
 
-  QString Get(bool german) const {
-    const std::string_view t = german ? de : en;
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-  }
+  QString Get(bool german) const { return FromUtf8(german ? de : en); }
 };
 
 // A hint (status-line text) by the objectName of the control carrying it.

@@ -18,8 +18,6 @@ constexpr TextPair kResultsName{"Gefundene Einheiten", "Units found"};
 // Over the header's fields and the strip's top, clear of the title bar.
 constexpr QRect kPlace{97, 34, 420, 240};
 
-QString FromUtf8(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
-
 }  // namespace
 
 UnitFinder::UnitFinder(QWidget* window) : QFrame(window, Qt::Popup) {
@@ -77,7 +75,7 @@ void UnitFinder::Pick(Side side) {
   // Closing first gives the focus back to the window, where the pick may
   // move it on (a new quantity puts it into the input field).
   close();
-  if (onPick) onPick(match.category, match.row, side);
+  emit picked(match.category, match.row, side);
 }
 
 bool UnitFinder::eventFilter(QObject* watched, QEvent* event) {
@@ -109,7 +107,7 @@ void TFormUC::ShowUnitFinder() {
   if (finder_ == nullptr) {
     finder_ = new UnitFinder(this);
     finder_->setFont(font());
-    finder_->onPick = [this](CategoryId category, UnitRow row, Side side) { PickUnit(category, row, side); };
+    connect(finder_, &UnitFinder::picked, this, &TFormUC::PickUnit);
   }
   finder_->Open(languageFlag_);
 }

@@ -6,7 +6,6 @@
 
 #include <QFrame>
 
-#include <functional>
 #include <vector>
 
 #include "converter.h"
@@ -23,14 +22,15 @@ class UnitFinder : public QFrame {
  public:
   explicit UnitFinder(QWidget* window);
 
-  // Called with the chosen unit and side after the popup has closed.
-  std::function<void(CategoryId, UnitRow, Side)> onPick;
-
   // Opens over the window with an empty query, its texts in the language.
   void Open(bool german);
 
   QLineEdit* Query() const { return query_; }
   QListWidget* Results() const { return results_; }
+
+ signals:
+  // The chosen unit and side, after the popup has closed.
+  void picked(CategoryId category, UnitRow row, Side side);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

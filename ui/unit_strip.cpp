@@ -39,12 +39,9 @@ UnitStrip::UnitStrip(QWidget* parent) : Panel(parent, "PanelUnit", QRect(kPositi
   imageN_ = new PictureLabel(this, "ImageN", kSelectorN);
   for (Side side : {Side::V, Side::N}) {
     PictureLabel* selector = Selector(side);
-    selector->onPress = [this, side](Qt::MouseButton, QPoint pos) {
-      if (onPress) onPress(side, pos.y());
-    };
-    selector->onRelease = [this](Qt::MouseButton, QPoint) {
-      if (onRelease) onRelease();
-    };
+    connect(selector, &PictureLabel::pressed, this,
+            [this, side](Qt::MouseButton, QPoint pos) { emit pressed(side, pos.y()); });
+    connect(selector, &PictureLabel::released, this, &UnitStrip::released);
   }
   markeV_ = new QLabel(this);
   markeV_->setObjectName(QStringLiteral("ImageMarkeV"));
@@ -75,9 +72,8 @@ void UnitStrip::SetRow(int row, const QString& caption, const QString& hint) {
 }
 
 void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {
-  const auto rowOf = [](const QLabel* marker) { return (marker->y() - MarkerTop(0)) / kRowPitch; };
-  const UnitRow oldV = rowOf(markeV_);
-  const UnitRow oldN = rowOf(markeN_);
+  const UnitRow oldV = MarkedRow(Side::V);
+  const UnitRow oldN = MarkedRow(Side::N);
   markeV_->move(kMarkerLeftV, MarkerTop(rowV));
   markeN_->move(kMarkerLeftN, MarkerTop(rowN));
   AnnounceMarker(imageV_, oldV, rowV);
@@ -85,5 +81,10 @@ void UnitStrip::SetMarkers(UnitRow rowV, UnitRow rowN) {
 }
 
 void UnitStrip::SetStripHeight(int height) { resize(kWidth, height); }
+
+void UnitStrip::PressRow(Side side, UnitRow row) {
+  emit pressed(side, row * kRowPitch);
+  emit released();
+}
 
 }  // namespace umrido::ui

@@ -6,7 +6,6 @@
 #include <QLabel>
 
 #include <array>
-#include <functional>
 
 #include "converter.h"
 #include "panels.h"
@@ -25,11 +24,6 @@ class UnitStrip : public Panel {
 
   explicit UnitStrip(QWidget* parent);
 
-  // Presses (any button) on a selector at vertical position y, and the
-  // release that follows, wherever the pointer went.
-  std::function<void(Side, int)> onPress;
-  std::function<void()> onRelease;
-
   void SetKnobPicture(const QPixmap& column);
   void SetMarkerPicture(const QPixmap& marker);
   void SetRow(int row, const QString& caption, const QString& hint);
@@ -39,6 +33,17 @@ class UnitStrip : public Panel {
   QLabel* Row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
   PictureLabel* Selector(Side side) const { return side == Side::V ? imageV_ : imageN_; }
   QLabel* Marker(Side side) const { return side == Side::V ? markeV_ : markeN_; }
+  // The rows inside the panel, and the row a side's marker stands on.
+  int ShownRows() const { return (height() - kStripTopMargin) / kStripPitch; }
+  UnitRow MarkedRow(Side side) const { return (Marker(side)->y() - MarkerTop(0)) / kRowPitch; }
+  // A press and release on `row` of the side's selector.
+  void PressRow(Side side, UnitRow row);
+
+ signals:
+  // A press (any button) on a selector at vertical position y, and the
+  // release that follows, wherever the pointer went.
+  void pressed(Side side, int y);
+  void released();
 
  private:
   std::array<QLabel*, kMaxUnitsPerCategory> rows_{};

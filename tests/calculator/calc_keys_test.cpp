@@ -57,6 +57,10 @@ const SequenceCase kEntryAndChaining[] = {
     {"16 yroot 0,5 =", "256"},
     {"'-2 xy 3 =", "-8"},
     {"'-8 yroot 3 =", kErr},
+    {"2 xy 10 =", "1024"},
+    {"27 yroot 3 =", "3"},
+    {"'1,00000519495 xy 2134182068 =", "9,93137023450782E4814"},  // not ...516877E4814
+    {"'8,383975E4788 yroot 0,971 =", "8,91250884510602E4931"},    // not the power 1 / 0,971 rounded
     {"10 xy 5000 =", kErr},
     {"5 + 3 = '+ + 4 =", "4"},
     {"1,5,", "1,5"},
@@ -179,6 +183,7 @@ constexpr const char* kInsertErr = "Insert-Error => press CE!";
 const SequenceCase kClipboard[] = {
     // Longer than the display: a number is rounded to fit, never cut.
     {"Paste", "1,23456789012E19", "12345678901234567890"},
+    {"Paste", "3,73430632790626", "3,7343063279062649999"},
     {"Paste", kInsertErr, ""},
     {"Paste", kInsertErr, kUnreadable},
     {"Paste", kInsertErr, "1E5000"},

@@ -1,6 +1,7 @@
 // The display forms at the ends of the range, and the accuracy of every
 // one-operand function against a 113-bit reference.
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <random>
@@ -34,6 +35,43 @@ TEST(DisplayForms, ExtremesReadBackWithin16Characters) {
     }
     EXPECT_LE(FormatCalcExponent(x, ',').size(), 16u);
   }
+}
+
+// Whole powers that fit the 64-bit mantissa stay exact, and so do the powers of
+// 2 and 10 and a root whose reciprocal degree is a whole number.
+TEST(Powers, ExactCasesStayExact) {
+  struct Row {
+    Extended base, exponent, exact;
+  };
+  const Row powers[] = {{3, 40, 12157665459056928801.0L},
+                        {-2, 63, -9223372036854775808.0L},
+                        {7, 22, 3909821048582988049.0L},
+                        {2, -16000, std::ldexp(Extended(1), -16000)},
+                        {0.5L, 16383, std::ldexp(Extended(1), -16383)},
+                        {10, 27, 1e27L},
+                        {10, -2, Extended(1) / 100},
+                        {10, -27, Extended(1) / 1e27L},
+                        {1, 1e4000L, 1},
+                        {0, 5, 0}};
+  for (const Row& r : powers) {
+    EXPECT_EQ(CalcPower(r.base, r.exponent).value_or(-1), r.exact)
+        << static_cast<double>(r.base) << " ^ " << static_cast<double>(r.exponent);
+  }
+  EXPECT_EQ(CalcRoot(16, 0.5L).value_or(-1), 256);
+  EXPECT_EQ(CalcRoot(-3, 0.25L).value_or(-1), 81);
+  EXPECT_EQ(ApplyBinary(kOpRoot, 2, -0.5L).value_or(-1), 0.25L);
+  // The domain: no real root or power of a negative base with a fractional
+  // exponent, no 0 to a negative power, no root of degree 0.
+  EXPECT_FALSE(CalcPower(-8, 1 / Extended(3)));
+  EXPECT_FALSE(CalcRoot(-8, 3));
+  EXPECT_FALSE(CalcPower(0, -2));
+  EXPECT_FALSE(CalcRoot(0, -3));
+  EXPECT_FALSE(CalcRoot(5, 0));
+  EXPECT_FALSE(CalcPower(10, 5000));
+  EXPECT_EQ(CalcPower(10, -5000).value_or(-1), 0);
+  EXPECT_FALSE(CalcPower(10, 1e6L + 0.5L));
+  EXPECT_EQ(CalcPower(10, -1e6L - 0.5L).value_or(-1), 0);
+  EXPECT_EQ(CalcRoot(0, 3).value_or(-1), 0);
 }
 
 #if defined(UMRIDO_HAVE_QUADMATH)
@@ -116,6 +154,61 @@ TEST(Accuracy, FifteenDigitsAgreeWithAQuadPrecisionReference) {
                       << " shows " << (r ? FormatCalc(*r, ',') : "-") << " exact " << static_cast<double>(exact);
       }
     }
+  }
+}
+// xʸ and ʸ√x: within one unit of the 15th digit of the exact power of the
+// operands as held, for whole and fractional exponents, small and large, with
+// bases near 1 where a whole power by repeated squaring in Extended alone
+// loses five digits, and results up to the ends of the range.
+TEST(Accuracy, PowersAndRootsAgreeWithAQuadPrecisionReference) {
+  std::mt19937_64 rng(18);
+  std::uniform_real_distribution<double> u(0, 1);
+  struct Pair {
+    Extended a, y;
+  };
+  std::vector<Pair> pairs;
+  auto logUniform = [&](double lo, double hi) {
+    return Extended(std::exp(std::log(lo) + (std::log(hi) - std::log(lo)) * u(rng)));
+  };
+  for (int i = 0; i < 3000; ++i) {
+    // A result anywhere in the range: the base follows from a target ln r.
+    const Extended target = Extended(-11000 + 22000 * u(rng));
+    const Extended whole = std::nearbyint(logUniform(1, 2147483647) * (u(rng) < 0.5 ? -1 : 1));
+    pairs.push_back({std::exp(target / whole), whole});
+    const Extended fraction = logUniform(1e-3, 1e12) * (u(rng) < 0.5 ? -1 : 1);
+    pairs.push_back({std::exp(target / fraction), fraction});
+    const Extended small = std::nearbyint(Extended(-60 + 120 * u(rng)));
+    pairs.push_back({logUniform(1e-60, 1e60), small});
+    pairs.push_back({-logUniform(1e-60, 1e60), small});
+    pairs.push_back({logUniform(1e-60, 1e60), Extended(-60 + 120 * u(rng))});
+  }
+  pairs.push_back({1.00000519495L, 2134182068});
+  for (bool root : {false, true}) {
+    Quad worst = 0;
+    int wrong = 0;
+    int checked = 0;
+    for (const Pair& p : pairs) {
+      // The root is checked with the degree whose reciprocal is the exponent.
+      const Extended degree = 1 / p.y;
+      const std::optional<Extended> r = root ? CalcRoot(p.a, degree) : CalcPower(p.a, p.y);
+      const Quad magnitude = powq(fabsq(Quad(p.a)), root ? 1 / Quad(degree) : Quad(p.y));
+      if (!r || magnitude > Quad(std::numeric_limits<Extended>::max()) ||
+          magnitude < Quad(std::numeric_limits<Extended>::min())) {
+        continue;  // beyond the range, or a denormal with fewer than 15 digits
+      }
+      ++checked;
+      const Quad exact = p.a < 0 && std::fmod(p.y, Extended(2)) != 0 ? -magnitude : magnitude;
+      const std::optional<Extended> shown = ParseNumber(FormatCalc(*r, ','), ',');
+      const Quad units = fabsq(Quad(shown.value_or(0)) - exact) / powq(10, floorq(log10q(fabsq(exact))) - 14);
+      worst = fmaxq(worst, units);
+      if (units > 1 && ++wrong <= 3) {
+        ADD_FAILURE() << (root ? "root " : "power ") << static_cast<double>(p.a) << " " << static_cast<double>(p.y)
+                      << " shows " << FormatCalc(*r, ',');
+      }
+    }
+    EXPECT_GT(checked, 10000);
+    std::printf("%s: worst %.3f units of the 15th digit over %d cases\n", root ? "root" : "power",
+                static_cast<double>(worst), checked);
   }
 }
 #endif

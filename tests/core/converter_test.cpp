@@ -62,13 +62,25 @@ TEST_P(Conversion, ShowsTheResultInEightDigitsWithEitherSeparator) {
 
 const ConversionCase kConversions[] = {
     {2, "km", "mile", "5", "3,106856"},
-    // Temperature: offsets apply, and exact zeros stay exact; tiny differences
-    // are no offset noise (7,47E-13 worked out in exact arithmetic).
+    // Temperature: offsets apply as the decimals they are, so exact zeros stay
+    // exact and results next to them keep their digits (worked out in exact
+    // decimal arithmetic).
+    {30, "°C", "°F", "100", "212"},
+    {30, "K", "°C", "0", "-273,15"},
     {30, "°C", "°F", "-40", "-40"},
+    {30, "°Rank", "K", "1", "0,55555556"},
     {30, "°C", "K", "-273,15", "0"},
     {30, "°F", "K", "-459,67", "0"},
+    {30, "K", "°C", "273,15", "0"},
+    {30, "°F", "°C", "32", "0"},
+    {30, "°R", "°F", "-14,22222222222", "5E-12"},
     {30, "°F", "°C", "32,0001", "5,5555556E-5"},
-    {30, "°F", "°C", "32,0000000000013", "7,4706907E-13"},
+    {30, "°F", "°C", "32,0000000000013", "7,2222222E-13"},
+    {30, "°F", "°C", "31,9999999999996", "-2,2222222E-13"},
+    {30, "°R", "°C", "-0,0000000000002", "-2,5E-13"},
+    {30, "°C", "°R", "1E-25", "8E-26"},
+    {30, "°F", "°Rank", "-459,67000000001", "-1E-11"},
+    {30, "K", "°F", "1E20", "1,8E20"},
     // Beyond the extended range the product fails, the same unit does not.
     {2, "m", "nm", "1E4925", "?!"},
     {2, "nm", "nm", "1E4925", "1E4925"},
@@ -221,6 +233,9 @@ INSTANTIATE_TEST_SUITE_P(
                       // A number longer than the field is rounded to fit, denormals too.
                       PasteCase{"LongFixed", " +0,000123456789012345 ", "1,23456789012E-4", "0,00012345679"},
                       PasteCase{"LongTiny", "3,6451995318824746E-4951", "3,64519953E-4951", "0"},
+                      // Rounded once from the text's digits, not from the value's.
+                      PasteCase{"LongTail4999", "1,234567890123454996", "1,23456789012345", "1,2345679"},
+                      PasteCase{"LongBelowNormal", "8,44748295280673799E-4951", "8,44748295E-4951", "0"},
                       PasteCase{"LongZero", "-0,000000000000000000", "0", "0"},
                       PasteCase{"SixteenKept", "0,10000000000000", "0,10000000000000", "0,1"},
                       PasteCase{"SecondLine", "7\n12345678901234567", "7", "7"}));

@@ -89,5 +89,36 @@ TEST(FormatNumber, TheLargestValuesStayReadable) {
   EXPECT_EQ(FormatNumber(1.5e18L, 19, ','), "1,5E18");
 }
 
+// A long paste is rounded once, half-up from the text's own digits, so a tail
+// of ...4999... never goes up, a tail of ...5000... always does, and below the
+// normal range the digits are the text's, not those of the value as held.
+TEST(FitNumberText, RoundsTheTextsOwnDigitsOnce) {
+  struct Row {
+    const char* text;
+    char separator;
+    const char* fitted;
+  };
+  const Row named[] = {{"1,234567890123454996", ',', "1,23456789012345"},
+                       {"3,7343063279062649999", ',', "3,73430632790626"},
+                       {"-4.005640374999999999E-570", '.', "-4.00564037E-570"},
+                       {"8,44748295280673799E-4951", ',', "8,44748295E-4951"},
+                       {"-1,189731495357E4932", ',', "-1,18973149E4932"},  // rounding up leaves the range
+                       {"99999999999999999", ',', "1E17"}};
+  for (const Row& r : named) EXPECT_EQ(FitNumberText(r.text, r.separator, 16).value_or("-"), r.fitted) << r.text;
+  // Every length from 17 to 40 characters, with and without an exponent.
+  for (std::size_t length = 17; length <= 40; ++length) {
+    for (bool up : {false, true}) {
+      const std::string fixed = "1,23456789012345";
+      const std::string sci = "-2,00564037";
+      const char next = up ? '5' : '4';
+      const char fill = up ? '0' : '9';
+      const std::string a = fixed + next + std::string(length - fixed.size() - 1, fill);
+      const std::string b = sci + next + std::string(length - sci.size() - 6, fill) + "E-570";
+      EXPECT_EQ(FitNumberText(a, ',', 16).value_or("-"), up ? "1,23456789012346" : "1,23456789012345") << a;
+      EXPECT_EQ(FitNumberText(b, ',', 16).value_or("-"), up ? "-2,00564038E-570" : "-2,00564037E-570") << b;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace umrido

@@ -1,6 +1,7 @@
 """Reads the running program's accessible tree over AT-SPI as a screen reader
 would: the two unit groups with their entries, the checked source and target
-unit, and the result field after a value is typed.
+unit, the result field after a value is typed, and the calculator's pad
+reached by F2 and typed on.
 
 Usage: atspi_check.py PROGRAM (inside a display and a session bus)."""
 import subprocess
@@ -75,7 +76,20 @@ def main():
         edit_v.queryComponent().grabFocus()
         subprocess.run(["xdotool", "key", "--delay", "50", "End", "BackSpace", "5"], check=True)
         wait_for("EditN showing 5000", lambda: text_of(edit_n) == "5000")
-        print("atspi_check: groups, entries, checked units and the typed result read over AT-SPI")
+
+        # The calculator by keyboard alone: F2 hands the pad the focus, where
+        # typed keys press pad keys. Shortcuts want an active window, which
+        # without a window manager only the X input focus makes.
+        subprocess.run(["xdotool", "search", "--name", "^UMRIDO", "windowfocus", "--sync"], check=True)
+        subprocess.run(["xdotool", "key", "--delay", "50", "F2"], check=True)
+        shift = wait_for("the focused Shift key",
+                         lambda: next((n for n in walk(app) if n.name == "Shift-Taste"
+                                       and n.getState().contains(pyatspi.STATE_FOCUSED)), None))
+        assert shift.getRoleName() == "push button", shift.getRoleName()
+        subprocess.run(["xdotool", "type", "--delay", "50", "2^10="], check=True)
+        display = by_name(app, "Kalkulator", "text")
+        wait_for("the display showing 1024", lambda: text_of(display) == "1024")
+        print("atspi_check: groups, entries, checked units, the typed result and the pad by keyboard read over AT-SPI")
     finally:
         program.terminate()
         program.wait(timeout=10)

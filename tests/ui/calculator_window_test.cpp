@@ -4,6 +4,7 @@
 // tests; here, that clicks and keystrokes reach it and its texts come back.
 // Runs with the comma as decimal separator.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -28,6 +29,31 @@ const struct {
                    {"Shift Hyp DRG DRG", "SpeedButtonHypArcSin", -7, -7, -16},
                    {"Shift Hyp Shift DRG DRG DRG", "SpeedButtonHypSin", 2, -7, 2},
                    {"Shift Hyp Shift Hyp", "SpeedButtonSin", 2, 2, 2}};
+
+// Keys typed while the pad has the focus: "↑↓←→" the arrows, "␣" Space,
+// "⏎" Enter, "␛" Esc, "⌃" Ctrl with the next character; any other
+// character is typed as it is.
+void TypeOnPad(const QString& keys) {
+  Qt::KeyboardModifiers mods = Qt::NoModifier;
+  for (const QChar c : keys) {
+    static const QHash<QChar, Qt::Key> kNamed = {{u'↑', Qt::Key_Up},    {u'↓', Qt::Key_Down},  {u'←', Qt::Key_Left},
+                                                 {u'→', Qt::Key_Right}, {u'␣', Qt::Key_Space}, {u'⏎', Qt::Key_Return},
+                                                 {u'␛', Qt::Key_Escape}};
+    if (c == u'⌃') {
+      mods = Qt::ControlModifier;
+      continue;
+    }
+    QWidget* target = QApplication::focusWidget();
+    if (kNamed.contains(c)) {
+      QTest::keyClick(target, kNamed.value(c), mods);
+    } else if (mods != Qt::NoModifier) {
+      QTest::keyClick(target, static_cast<Qt::Key>(c.toUpper().unicode()), mods);
+    } else {
+      QTest::keyClicks(target, QString(c));
+    }
+    mods = Qt::NoModifier;
+  }
+}
 
 }  // namespace
 
@@ -81,6 +107,94 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Get("SpeedButtonZiffer7")->accessibleName(), QStringLiteral("7"));
   }
 
+  // F2 hands the keyboard to the pad, where typed keys press pad keys and
+  // the focus stays. Letters name their cell: they press the key on top.
+  void padByKeyboard_data() {
+    const char* const rows[][2] = {{"2^10=", "1024"},
+                                   {"2@", "1,4142135623731"},
+                                   {"30s", "0,5"},
+                                   {"i0.5s", "30"},
+                                   {"h1s", "1,1752011936438"},
+                                   {"2iq10=", "1024"},
+                                   {"2+3*4⏎", "20"},
+                                   {"8/2-1=", "3"},
+                                   {"5!", "120"},
+                                   {"12␛", "0"},
+                                   {"5⌃p␛3⌃p⌃m⌃m⌃r", "2"},
+                                   {"5⌃p⌃l⌃r", "0"},
+                                   {"4r", "0,25"},
+                                   {"ir", "1"},
+                                   {"100l", "2"},
+                                   {"1n", "0"},
+                                   {"in", "1"},
+                                   {"p", "3,14159265358979"},
+                                   {"60o", "0,5"},
+                                   {"45t", "1"},
+                                   {"dd100s", "1"},
+                                   {"5_", "-5"},
+                                   {"12345x", "1,2345000E+4"},
+                                   {"↓↓↓→␣", "7"},
+                                   {"2+3↓↓↓↓↓↓↓→→→→→→␣", "5"}};
+    AddTextRows({"typed", "display"}, rows);
+  }
+
+  void padByKeyboard() {
+    QFETCH(QString, typed);
+    QFETCH(QString, display);
+    Get<QLineEdit>("EditV")->setFocus();
+    QTest::keyClick(Get("EditV"), Qt::Key_F2);
+    TypeOnPad(typed);
+    QCOMPARE(Display()->text(), display);
+    QWidget* ringed = QApplication::focusWidget();
+    QCOMPARE(ringed->parentWidget(), Get("PanelRechner"));
+    QVERIFY(ringed != Display() && ringed->isVisible());
+  }
+
+  // The ring stays on its cell through the layers, shows, and is what a
+  // screen reader reads as the focused button.
+  void theRingKeepsItsCell() {
+    QTest::keyClick(Get("EditV"), Qt::Key_F2);
+    QAbstractButton* shift = Get<QAbstractButton>("SpeedButtonShift");
+    QCOMPARE(QApplication::focusWidget(), shift);
+    const QImage ringed = shift->grab().toImage();
+    QTest::keyClick(shift, Qt::Key_Right);
+    QVERIFY(shift->grab().toImage() != ringed);
+    TypeOnPad(QStringLiteral("↓↓←"));
+    QCOMPARE(QApplication::focusWidget(), Get("SpeedButtonPi"));
+    TypeOnPad(QStringLiteral("→i"));
+    QCOMPARE(QApplication::focusWidget(), Get("SpeedButtonArcSin"));
+    TypeOnPad(QStringLiteral("h"));
+    QWidget* top = Get("SpeedButtonHypArcSin");
+    QCOMPARE(QApplication::focusWidget(), top);
+    QAccessibleInterface* key = QAccessible::queryAccessibleInterface(top);
+    QCOMPARE(key->role(), QAccessible::Button);
+    QVERIFY(key->state().focused);
+    QCOMPARE(key->text(QAccessible::Name), QStringLiteral("Hyperbolischer Arcus-Sinus"));
+  }
+
+  // Tab goes on to the input field, Shift+Tab back to the display; a click
+  // on a key hands the keyboard to the display as it always did.
+  void leavingThePad() {
+    Press(QStringLiteral("1 2"));
+    QTest::keyClick(Get("EditV"), Qt::Key_F2);
+    TypeOnPad(QStringLiteral("3"));  // appends, as a click would: the display kept the keyboard
+    QCOMPARE(Display()->text(), QStringLiteral("123"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), Display());
+    QCOMPARE(Display()->selectedText(), QStringLiteral("123"));
+    QTest::keyClick(Display(), Qt::Key_End);
+    QTest::keyClick(Get("EditV"), Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Get("EditV"));
+    QCOMPARE(Get<QLineEdit>("EditV")->selectedText(), QStringLiteral("1"));
+    QTest::keyClick(Get("EditV"), Qt::Key_F2);
+    TypeOnPad(QStringLiteral("4"));  // the display's "123" was left, so 4 replaces it
+    QCOMPARE(Display()->text(), QStringLiteral("4"));
+    Press(QStringLiteral("5"));
+    QCOMPARE(QApplication::focusWidget(), Display());
+    QCOMPARE(Display()->text(), QStringLiteral("45"));
+  }
+
   void failureTextFollowsTheLanguage() {
     form_->SpeedButtonEClick();
     Press(QStringLiteral("5 / ="));
@@ -125,6 +239,7 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(editN, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Display());
     QCOMPARE(Display()->selectedText(), QStringLiteral("123"));
+    QTest::keyClick(Display(), Qt::Key_End);
     editN->setFocus(Qt::MouseFocusReason);
     // The middle button moves no caret, so the engine's own rule shows.
     QTest::mouseClick(Display(), Qt::MiddleButton, {}, QPoint(2, 10));

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -55,12 +57,19 @@ const struct KeyCase {
   const char* editN;
 } kKeyCases[] = {
     {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
-    {"Ctrl+PgUp from EditCalc", "EditCalc", {Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, kBanner, "1"},
+    {"Ctrl+PgUp from the pad",
+     "EditV",
+     {Qt::Key_F2, Qt::CTRL | Qt::Key_PageUp},
+     kLengthDe - 1,
+     0,
+     0,
+     "PanelRechner",
+     "1"},
     {"Ctrl+PgDown stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_PageDown),
      50, 0, 0, kBanner, "1"},
     {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"Alt+Up stops at the first row", "EditV", {Qt::ALT | Qt::Key_Up}, kLengthDe, 0, 0, kBanner, "1"},
-    {"Alt+Shift+Down from EditCalc", "EditCalc", {kTargetDown}, kLengthDe, 0, 1, kBanner, "10"},
+    {"Alt+Shift+Down from the pad", "EditV", {Qt::Key_F2, kTargetDown}, kLengthDe, 0, 1, "PanelRechner", "10"},
     {"Alt+Shift+Down to the last row", "EditV", std::vector<QKeyCombination>(22, kTargetDown), kLengthDe, 0, 20,
      kBanner, nullptr},
     {"Alt+Shift+Down then Up", "EditN", {kTargetDown, kTargetUp}, kLengthDe, 0, 0, kBanner, "1"},
@@ -114,8 +123,8 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QFETCH(int, index);
     const KeyCase& c = kKeyCases[index];
     Field(c.field)->setFocus();
-    for (QKeyCombination key : c.keys) QTest::keyClick(Field(c.field), key.key(), key.keyboardModifiers());
-    QCOMPARE(List()->CurrentRow(), c.listPosition);
+    for (QKeyCombination key : c.keys) QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    QCOMPARE(List()->currentRow(), c.listPosition);
     QCOMPARE(State().RowV, c.rowV);
     QCOMPARE(State().RowN, c.rowN);
     QCOMPARE(form_->FrontPanel()->objectName(), QString::fromLatin1(c.front));
@@ -127,7 +136,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   void convertsPsiToBarByKeyboardAlone() {
     FindUnit("psi");
     QCOMPARE(State().CurrentCategory, kPressure);
-    QCOMPARE(List()->CurrentRow(), ListPositionOf(kPressure, true));
+    QCOMPARE(List()->currentRow(), ListPositionOf(kPressure, true));
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
     QTest::keyClick(Field("EditV"), Qt::Key_Backspace);
     QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
@@ -195,26 +204,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
   }
 
-  // The quantity list draws its entries itself; a screen reader reads a list
-  // with the selected entry marked, and its press chooses as a click does,
-  // on the selected entry too.
-  void quantityListAsAScreenReaderReadsIt() {
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List());
-    QCOMPARE(list->role(), QAccessible::List);
-    QCOMPARE(list->childCount(), 51);
-    for (int past : {-1, 51}) QVERIFY(list->child(past) == nullptr);
-    const int length = List()->CurrentRow();
-    QCOMPARE(list->child(length)->text(QAccessible::Name), QString::fromUtf8("Länge"));
-    for (int row : {length - 1, length, length + 1}) QCOMPARE(list->child(row)->state().selected, row == length);
-    const QString press = QAccessibleActionInterface::pressAction();
-    list->child(8)->actionInterface()->doAction(press);
-    QCOMPARE(Get<QLabel>("LabelUnit")->text(), QStringLiteral("Druck"));
-    umrido::test::PickUnit(form_.get(), "ImageV", 4 * 18 + 4);
-    QCOMPARE(State().RowV, 4);
-    list->child(8)->actionInterface()->doAction(press);
-    QCOMPARE(State().RowV, 0);
-  }
-
   void changesAreAnnounced() {
     ListenToScreenReaderEvents();
     QTest::keyClicks(Field("EditV"), QStringLiteral("5"));
@@ -223,9 +212,59 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("ListBoxUC")) ||
             WasHeard(QAccessible::Selection, QStringLiteral("ListBoxUC")));
     QVERIFY(WasHeard(QAccessible::ObjectReorder, QStringLiteral("ImageV")));
-    Field("EditCalc")->setFocus();
-    QTest::keyClicks(Field("EditCalc"), QStringLiteral("3"));
+    QTest::keyClick(Field("EditV"), Qt::Key_F2);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
     QVERIFY(WasHeard(QAccessible::TextUpdated, QStringLiteral("EditCalc")));
+    QVERIFY(WasHeard(QAccessible::Focus, QStringLiteral("SpeedButtonShift")));
+  }
+
+  // Keystrokes never reach a covered calculator: Tab passes its display by,
+  // and bringing another panel forward hands the keyboard to EditV.
+  void aCoveredCalculatorTakesNoKeys() {
+    QAccessibleInterface* display = QAccessible::queryAccessibleInterface(Field("EditCalc"));
+    QVERIFY(display->state().invisible);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_9, Qt::Key_9, Qt::Key_F2})
+      QTest::keyClick(QApplication::focusWidget(), key);
+    QCOMPARE(Field("EditCalc")->text(), QStringLiteral("0"));
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("99"));
+    QVERIFY(!display->state().invisible);
+    for (const auto& [away, back] : {std::pair(Qt::Key_F1, Qt::Key_F2), std::pair(Qt::Key_F4, Qt::Key_F2)}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      QCOMPARE(QApplication::focusWidget(), Field("EditCalc"));
+      QTest::keyClick(QApplication::focusWidget(), away);
+      QCOMPARE(QApplication::focusWidget(), Field("EditV"));
+      QVERIFY(display->state().invisible);
+      QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+      QTest::keyClick(QApplication::focusWidget(), back);
+      QCOMPARE(Field("EditCalc")->text(), QStringLiteral("0"));
+      QCOMPARE(Field("EditV")->text(), QStringLiteral("7"));
+    }
+    // From the pad as from the display.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
+  }
+
+  // The information text scrolls by Page Up/Down while in front, and
+  // Ctrl+Q ends the program as the end button does, settings written.
+  void infoTextScrollsAndCtrlQQuits() {
+    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);  // nothing to scroll yet
+    QTest::keyClick(Field("EditV"), Qt::Key_F1);
+    auto* memo = Get<QPlainTextEdit>("MemoInfo1");
+    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);
+    const int scrolled = memo->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    QTest::keyClick(Field("EditV"), Qt::Key_F4);
+    QTest::keyClick(Field("EditV"), Qt::Key_PageUp);
+    QCOMPARE(memo->verticalScrollBar()->value(), scrolled);
+    QTest::keyClick(Field("EditV"), Qt::Key_F1);
+    QTest::keyClick(Field("EditV"), Qt::Key_PageUp);
+    QCOMPARE(memo->verticalScrollBar()->value(), 0);
+    QTest::keyClick(Field("EditV"), Qt::Key_F8);
+    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);
+    QVERIFY(Get<QPlainTextEdit>("MemoInfo2")->verticalScrollBar()->value() > 0);
+    QTest::keyClick(Field("EditV"), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!form_->isVisible());
+    QCOMPARE(sandbox_.Read(QStringLiteral("SpracheD"))->toInt(), 0);
   }
 };
 

@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -49,6 +50,9 @@ void ModalWatchdog::Check() {
 }
 
 std::unique_ptr<ui::TFormUC> StartWindow() {
+  // The pointer away from where the window appears: offscreen, a window shown
+  // under the pointer has its control entered but never left again.
+  QCursor::setPos(0, 0);
   auto form = std::make_unique<ui::TFormUC>();
   form->show();
   QApplication::setActiveWindow(form.get());
@@ -70,8 +74,8 @@ void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton 
 
 void ClickListEntry(const QWidget* form, int position) {
   auto* list = Find<umrido::ui::CategoryList>(form, "ListBoxUC");
-  list->ScrollTo(position);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->RowRect(position).center());
+  list->scrollToItem(list->item(position));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
 }
 
 }  // namespace umrido::test

@@ -4,7 +4,6 @@
 #include <QIconEngine>
 #include <QPainter>
 
-#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <map>
@@ -21,72 +20,6 @@ extern const int kBakedPictureCount;
 
 namespace {
 
-// Reads runs (see Packing::kRuns) a stretch of pixels at a time, so a
-// picture can be unpacked whole or painted a band at a time.
-class RunReader {
- public:
-  RunReader(const unsigned char* data, int size) : data_(data), words_(size / 4) {}
-
-  // Writes the next `count` pixels to `out`, or passes over them when `out` is
-  // null; false if the runs end or break before.
-  bool Read(quint32* out, qsizetype count) {
-    while (count > 0) {
-      if (left_ == 0 && !NextRun()) return false;
-      const qsizetype n = std::min(count, left_);
-      if (repeat_) {
-        if (out) std::fill_n(out, n, pixel_);
-      } else {
-        if (out) std::memcpy(out, data_ + std::size_t(next_) * 4, std::size_t(n) * 4);
-        next_ += static_cast<int>(n);
-      }
-      if (out) out += n;
-      count -= n;
-      left_ -= n;
-    }
-    return true;
-  }
-
-  // Every word read and no run left half done.
-  bool AtEnd() const { return left_ == 0 && next_ == words_; }
-
- private:
-  quint32 Word(int i) const {
-    quint32 w = 0;
-    std::memcpy(&w, data_ + std::size_t(i) * 4, 4);
-    return w;
-  }
-
-  bool NextRun() {
-    if (next_ >= words_) return false;
-    const quint32 control = Word(next_++);
-    left_ = control >> 1;
-    repeat_ = (control & 1U) != 0;
-    if (repeat_) {
-      if (next_ >= words_) return false;
-      pixel_ = Word(next_++);
-    } else if (left_ > words_ - next_) {
-      return false;
-    }
-    return true;
-  }
-
-  const unsigned char* data_;
-  int words_;
-  int next_ = 0;
-  qsizetype left_ = 0;
-  bool repeat_ = false;
-  quint32 pixel_ = 0;
-};
-
-// Fills `image` (rows without padding) from the runs in `data`; false if
-// they do not fill it exactly.
-bool UnpackRuns(const unsigned char* data, int size, QImage& image) {
-  if (image.bytesPerLine() != qsizetype(image.width()) * 4 || size % 4 != 0) return false;
-  RunReader reader(data, size);
-  return reader.Read(reinterpret_cast<quint32*>(image.bits()), qsizetype(image.width()) * image.height()) &&
-         reader.AtEnd();
-}
-
 // The stored picture `name` at `dpr`, or null.
 const BakedPicture* Find(const char* name, qreal dpr) {
   for (int i = 0; i < kBakedPictureCount; ++i) {
@@ -96,71 +29,34 @@ const BakedPicture* Find(const char* name, qreal dpr) {
   return nullptr;
 }
 
-// The baked pixels of `name` at `dpr`, or a null image.
-QImage Unpack(const char* name, qreal dpr) {
-  if (const BakedPicture* found = Find(name, dpr)) {
-    const BakedPicture& b = *found;
-    if (b.packing == Packing::kPlain) {
-      if (static_cast<qsizetype>(b.size) != qsizetype(b.width) * b.height * 4) return {};
-      QImage image(b.data, b.width, b.height, b.width * 4, QImage::Format_ARGB32_Premultiplied);
-      image.setDevicePixelRatio(dpr);
-      return image;
-    }
-    if (b.packing == Packing::kRuns) {
-      QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
-      if (image.isNull() || !UnpackRuns(b.data, b.size, image)) return {};
-      image.setDevicePixelRatio(dpr);
-      return image;
-    }
-    // Straight into the image (past qCompress's 4-byte length): no second
-    // buffer of the picture's size at any moment.
-    QImage image(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
-    uLongf length = static_cast<uLongf>(image.sizeInBytes());
-    if (image.isNull() || b.size < 4 ||
-        uncompress(image.bits(), &length, b.data + 4, static_cast<uLong>(b.size - 4)) != Z_OK ||
-        length != static_cast<uLongf>(image.sizeInBytes())) {
-      return {};
-    }
-    image.setDevicePixelRatio(dpr);
-    return image;
+}  // namespace
+
+QImage Baked(const char* name, qreal dpr) {
+  const BakedPicture* b = Find(name, dpr);
+  if (b == nullptr) return {};
+  // Straight into the image (past qCompress's 4-byte length): no second
+  // buffer of the picture's size at any moment.
+  QImage image(b->width, b->height, QImage::Format_ARGB32_Premultiplied);
+  uLongf length = static_cast<uLongf>(image.sizeInBytes());
+  if (image.isNull() || b->size < 4 ||
+      uncompress(image.bits(), &length, b->data + 4, static_cast<uLong>(b->size - 4)) != Z_OK ||
+      length != static_cast<uLongf>(image.sizeInBytes())) {
+    return {};
   }
-  return {};
+  image.setDevicePixelRatio(dpr);
+  return image;
 }
 
+namespace {
+
 QImage Prepared(const char* name, qreal dpr) {
-  QImage image = Unpack(name, dpr);
+  QImage image = Baked(name, dpr);
   return image.isNull() ? DrawnPicture(name, dpr) : image;
 }
 
 }  // namespace
 
 QPixmap Picture(const char* name, qreal dpr) { return detail::ToPixmap(Prepared(name, dpr)); }
-
-bool InRuns(const char* name, qreal dpr) {
-  const BakedPicture* b = Find(name, dpr);
-  if (b == nullptr || b->packing != Packing::kRuns || b->size % 4 != 0) return false;
-  RunReader reader(b->data, b->size);
-  return reader.Read(nullptr, qsizetype(b->width) * b->height) && reader.AtEnd();
-}
-
-void PaintFromRuns(QPainter& painter, const char* name, qreal dpr, const QRect& exposed, int rows) {
-  const BakedPicture* b = Find(name, dpr);
-  if (b == nullptr || b->packing != Packing::kRuns || rows < 1) return;
-  QImage band(b->width, rows, QImage::Format_ARGB32_Premultiplied);
-  if (band.isNull() || band.bytesPerLine() != qsizetype(b->width) * 4) return;
-  band.setDevicePixelRatio(dpr);
-  RunReader reader(b->data, b->size);
-  for (int top = 0; top < b->height; top += rows) {
-    const int height = std::min(rows, b->height - top);
-    // Bands outside the exposed part are read past, not unpacked.
-    const QRectF logical(0, top / dpr, b->width / dpr, height / dpr);
-    const bool shown = logical.intersects(exposed);
-    if (!reader.Read(shown ? reinterpret_cast<quint32*>(band.bits()) : nullptr, qsizetype(b->width) * height)) {
-      return;
-    }
-    if (shown) painter.drawImage(logical.topLeft(), band, QRect(0, 0, b->width, height));
-  }
-}
 
 namespace {
 
@@ -187,8 +83,7 @@ QPixmap GlyphOf(Glyph glyph, qreal dpr) { return Cell("glyphs", static_cast<int>
 namespace {
 
 // Unpacks each size when asked and keeps none: the window system copies the
-// icon once when the window appears, and holding all seven sizes for the
-// life of the program would cost more memory than the banner.
+// icon once when the window appears and never asks again.
 class IconEngine : public QIconEngine {
  public:
   // As QIcon does with added pixmaps: the smallest one at least as large,
