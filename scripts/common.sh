@@ -26,10 +26,16 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# One compiler cache for every build folder and for the mutation check's copy
+# of the tree (built in the image of build/, so its unchanged files are hits).
+export CCACHE_DIR="${CCACHE_DIR:-$PWD/.cache/ccache}" CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}" CCACHE_NOHASHDIR=1
+
 # build DIR [cmake options...]: configure once, then build incrementally.
 build() {
   local dir="$1"
   shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
 }

@@ -44,6 +44,9 @@ TEST_P(Sequence, ShowsExpectedDisplay) {
 
 const SequenceCase kEntryAndChaining[] = {
     {"5 - 3 =", "2"},
+    {"6 * 3 =", "18"},
+    {"7 xy 1 =", "7"},
+    {"0 xy 0,5 =", "0"},
     {"5 * CE 3 =", "3"},
     {"12 <BS> <BS> +/-", "0"},  // an empty display counts as 0
     {"2 * + 3 =", "3"},
@@ -79,6 +82,9 @@ const SequenceCase kFunctions[] = {
     {"0 sqrt", "0"},
     {"3 10x", "1000"},
     {"5 x!", "120"},
+    {"0 x!", "1"},
+    {"1 acos", "0"},
+    {"'-1 acos", "180"},
     {"2147483648 x!", kErr},
     {"123456785 Exp", "1,2345679E+8"},  // half-up
     {"'-12345 Exp Exp", "-1,2345000E+4"},
@@ -198,6 +204,7 @@ const SequenceCase kFocus[] = {
     {"'1,5 <SEL0:3> ',", "1,5", "", 0, 3},
     {"5 +", "0", "", 0, 1},
     {"123 Copy", "123", "", 0, 3},
+    {"1 <CLICK0> sqrt", "1", "", 1, 0},  // an unchanged result still takes the caret to its end
 };
 INSTANTIATE_TEST_SUITE_P(Focus, Sequence, ::testing::Combine(::testing::ValuesIn(kFocus), ::testing::Bool()));
 

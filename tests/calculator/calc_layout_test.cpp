@@ -32,17 +32,21 @@ TEST(PadLayout, KeysSitWhereTheUserSeesThem) {
 
 // Under HYP the trigonometric keys turn hyperbolic; Shift adds the inverse
 // and turns 1/x into x!.
-TEST(PadLayout, HypLayersShowTheirKeys) {
+TEST(PadLayout, EachLayerShowsItsKeys) {
   const struct {
-    bool shift;
+    bool shift, hyp;
     CalcKey cell0, sine, cosine, tangent;
-  } layers[] = {{false, K::SpeedButtonX_1, K::SpeedButtonHypSin, K::SpeedButtonHypCos, K::SpeedButtonHypTan},
-                {true, K::SpeedButtonXFak, K::SpeedButtonHypArcSin, K::SpeedButtonHypArcCos, K::SpeedButtonHypArcTan}};
+  } layers[] = {
+      {false, false, K::SpeedButtonX_1, K::SpeedButtonSin, K::SpeedButtonCos, K::SpeedButtonTan},
+      {true, false, K::SpeedButtonXFak, K::SpeedButtonArcSin, K::SpeedButtonArcCos, K::SpeedButtonArcTan},
+      {false, true, K::SpeedButtonX_1, K::SpeedButtonHypSin, K::SpeedButtonHypCos, K::SpeedButtonHypTan},
+      {true, true, K::SpeedButtonXFak, K::SpeedButtonHypArcSin, K::SpeedButtonHypArcCos, K::SpeedButtonHypArcTan}};
   for (const auto& l : layers) {
-    EXPECT_EQ(KeyOnTop(0, l.shift, true), l.cell0) << "shift " << l.shift;
-    EXPECT_EQ(KeyOnTop(6, l.shift, true), l.sine) << "shift " << l.shift;
-    EXPECT_EQ(KeyOnTop(7, l.shift, true), l.cosine) << "shift " << l.shift;
-    EXPECT_EQ(KeyOnTop(8, l.shift, true), l.tangent) << "shift " << l.shift;
+    const CalcKey expected[] = {l.cell0, l.sine, l.cosine, l.tangent};
+    const int cells[] = {0, 6, 7, 8};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(KeyOnTop(cells[i], l.shift, l.hyp), expected[i]) << "shift " << l.shift << " hyp " << l.hyp;
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace umrido {
@@ -157,7 +158,8 @@ TEST(Converter, SwapConvertsTheShownResultBack) {
 }
 
 TEST(Converter, SelectorsPickOnReleaseOnly) {
-  Converter c(false, true, 1);  // Angle, 8 units
+  Converter c(false, true, 1);  // Angle, 8 units; both markers start on top
+  EXPECT_EQ(std::make_pair(c.State().RowV, c.State().RowN), std::make_pair(0, 0));
   c.ImageMouseDown(Side::V, 143);
   EXPECT_EQ(c.State().RowV, 7);
   EXPECT_EQ(MarkerTop(c.State().RowV), 137);

@@ -84,6 +84,9 @@ TEST(FormatNumber, TheLargestValuesStayReadable) {
     }
   }
   EXPECT_EQ(FormatResult(top, ','), "1,1897314E4932");
+  // Asked for fewer than one or more than 18 digits, the nearest of those.
+  EXPECT_EQ(FormatNumber(2.0L / 3, 0, ','), "0,7");
+  EXPECT_EQ(FormatNumber(1.5e18L, 19, ','), "1,5E18");
 }
 
 // A long paste is rounded once, half-up from the text's own digits, so a tail

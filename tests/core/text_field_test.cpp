@@ -58,9 +58,12 @@ TEST(Utf8, InvalidBytesDecodeAsReplacementCharacters) {
             U"b");
   EXPECT_EQ(DecodeUtf8("\xE2\x82"), U"\uFFFD\uFFFD");
   EXPECT_EQ(EncodeUtf8(DecodeUtf8("°C µ Å")), "°C µ Å");
-  // The boundaries between the sequence lengths.
-  EXPECT_EQ(EncodeUtf8(U"\u007F\u0080\u07FF\u0800\uFFFF\U00010000"),
-            "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80");
+  // The boundaries between the sequence lengths, and each four-byte lead.
+  const std::u32string chars = U"\u007F\u0080\u07FF\u0800\uFFFF\U00010000\U00040000\U000C0000\U0010FFFF";
+  const std::string bytes =
+      "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF1\x80\x80\x80\xF3\x80\x80\x80\xF4\x8F\xBF\xBF";
+  EXPECT_EQ(EncodeUtf8(chars), bytes);
+  EXPECT_EQ(DecodeUtf8(bytes), chars);
 }
 
 }  // namespace

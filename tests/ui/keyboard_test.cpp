@@ -81,8 +81,8 @@ const struct KeyCase {
      0,
      "PanelRechner",
      "1"},
-    {"Ctrl+Down stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_Down), 50, 0,
-     0, kBanner, "1"},
+    {"Ctrl+PgDown stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_PageDown),
+     50, 0, 0, kBanner, "1"},
     {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"Alt+Up stops at the first row", "EditV", {Qt::ALT | Qt::Key_Up}, kLengthDe, 0, 0, kBanner, "1"},
     {"Alt+Shift+Down from the pad", "EditV", {Qt::Key_F2, kTargetDown}, kLengthDe, 0, 1, "PanelRechner", "10"},
@@ -190,6 +190,8 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     Field("EditN")->setFocus();
     QTest::keyClick(Field("EditN"), Qt::Key_F3);
     umrido::ui::UnitFinder* finder = form_->Finder();
+    const QRect place(form_->mapFromGlobal(finder->geometry().topLeft()), finder->size());
+    QCOMPARE(place.left(), form_->width() - place.right() - 1);  // centred over the window
     QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
     QCOMPARE(finder->Results()->item(0)->text(),
              QString::fromUtf8("lbf./in²=psi – Pound-force per square inch = psi – Druck"));
