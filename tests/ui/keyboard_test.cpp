@@ -190,7 +190,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     Field("EditN")->setFocus();
     QTest::keyClick(Field("EditN"), Qt::Key_F3);
     umrido::ui::UnitFinder* finder = form_->Finder();
-    const QRect place(form_->mapFromGlobal(finder->geometry().topLeft()), finder->size());
+    const QRect place(finder->mapTo(form_.get(), QPoint()), finder->size());
     QCOMPARE(place.left(), form_->width() - place.right() - 1);  // centred over the window
     QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
     QCOMPARE(finder->Results()->item(0)->text(),
