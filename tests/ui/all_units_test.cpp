@@ -87,17 +87,13 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     // Nothing of the panel exists before it is first asked for.
     QVERIFY(form_->AllUnits() == nullptr);
     Key(Qt::Key_F9);
-    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelAlleEinheiten"));
-    QCOMPARE(Model()->rowCount(), 21);
-    QCOMPARE(Cell(kBar, AllUnitsModel::kSymbol), QStringLiteral("bar"));
     QCOMPARE(Cell(kBar, AllUnitsModel::kValue), QStringLiteral("0,34473786"));
-    const QString kPaValue = Cell(kKPa, AllUnitsModel::kValue);
+    QCOMPARE(Cell(kKPa, AllUnitsModel::kValue), QStringLiteral("34,473786"));
     QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {},
                       Table()->visualRect(Model()->index(kKPa, AllUnitsModel::kName)).center());
     QCOMPARE(State().RowN, kKPa);
     QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("kPa"));
-    QCOMPARE(Field("EditN")->text(), kPaValue);
-    QCOMPARE(kPaValue, QStringLiteral("34,473786"));
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("34,473786"));
   }
 
   // Each kind of change, made while the table is in front.
@@ -160,7 +156,6 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     FivePsi();
     Key(Qt::Key_F9);
     Table()->setFocus();
-    QVERIFY(Table()->hasFocus());
     const struct {
       QKeyCombination key;
       int row;
