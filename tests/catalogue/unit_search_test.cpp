@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -48,13 +49,9 @@ TEST(UnitSearch, FoldsCaseDiacriticsAndPunctuation) {
   for (const auto& [text, folded] : cases) EXPECT_EQ(FoldForSearch(text), folded) << text;
 }
 
+// The query finds every unit with the symbol, at that rank.
 TEST(UnitSearch, FindsUnitsByEveryKindOfName) {
-  struct Case {
-    std::string_view query;
-    std::string_view symbol;  // every unit with this symbol must be found
-    MatchRank rank;
-  };
-  const Case cases[] = {
+  const std::tuple<std::string_view, std::string_view, MatchRank> cases[] = {
       {"zoll", "\" = in", MatchRank::ExactName},
       {"inc", "\" = in", MatchRank::Prefix},
       {"in", "\" = in", MatchRank::ExactSymbol},
@@ -71,16 +68,16 @@ TEST(UnitSearch, FindsUnitsByEveryKindOfName) {
       {"pound force", "lbf./in²=psi", MatchRank::Prefix},
       {"druck", "bar", MatchRank::Word},
   };
-  for (const Case& c : cases) {
-    const std::vector<UnitMatch> found = UnitSearch::Shared().Find(c.query);
-    const std::vector<Place> wanted = WithSymbol(c.symbol);
-    ASSERT_FALSE(wanted.empty()) << c.symbol;
+  for (const auto& [query, symbol, rank] : cases) {
+    const std::vector<UnitMatch> found = UnitSearch::Shared().Find(query);
+    const std::vector<Place> wanted = WithSymbol(symbol);
+    ASSERT_FALSE(wanted.empty()) << symbol;
     for (const Place& place : wanted) {
       const auto hit = std::find_if(found.begin(), found.end(), [&](const UnitMatch& m) {
         return m.category == place.first && m.row == place.second;
       });
-      ASSERT_NE(hit, found.end()) << c.query << " -> " << place.first << '/' << place.second;
-      EXPECT_EQ(hit->rank, c.rank) << c.query;
+      ASSERT_NE(hit, found.end()) << query << " -> " << place.first << '/' << place.second;
+      EXPECT_EQ(hit->rank, rank) << query;
     }
   }
 }
