@@ -284,12 +284,10 @@ TEST(Converter, ResultWithTargetIsEditNWithThatTarget) {
       "32",      "-40",    "1E4930",              // overflows where the factor grows the value
       "1E-4940", "",       "-",                   // the failure text
   };
-  int units = 0;
   int overflowFailed = 0;  // "1E4930" in a unit it does not fit
   int overflowShown = 0;
   for (CategoryId id = 0; id < kCategoryCount; ++id) {
     const int n = UnitCatalogue::Category(id)->unitCount;
-    units += n;
     Converter c(false, true, id);
     EXPECT_EQ(c.ResultWithTarget(n), kConversionFailed);
     for (UnitRow from = 0; from < n; ++from) {
@@ -309,7 +307,6 @@ TEST(Converter, ResultWithTargetIsEditNWithThatTarget) {
       }
     }
   }
-  EXPECT_EQ(units, 573);
   EXPECT_GT(overflowFailed, 100);
   EXPECT_GT(overflowShown, 100);
 }
