@@ -100,8 +100,7 @@ class Keystrokes : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(Keystrokes, FilterAndChangeHandling) {
   const KeyCase& k = GetParam();
   Converter c(false, true, 2);  // Length, m -> m, comma as separator
-  c.EditVSetSelection(0, 1);
-  c.EditVKeyPress(kBackspace);  // an empty field to start from
+  Enter(c, "");                 // an empty field to start from
   for (char32_t key : k.keys) {
     if (key == U'\x7f') {
       c.EditVDeleteKey();
