@@ -52,12 +52,8 @@ TEST(TextField, ProgramWritesIgnoreTheLimitAndEqualTextIsNoChange) {
 
 TEST(Utf8, InvalidBytesDecodeAsReplacementCharacters) {
   EXPECT_EQ(DecodeUtf8("a\xC3"), U"a\uFFFD");
-  EXPECT_EQ(DecodeUtf8("\xFF"
-                       "b"),
-            U"\uFFFD"
-            U"b");
+  EXPECT_EQ(DecodeUtf8("\xFF\x62"), U"\uFFFD\x62");  // 0x62 is "b"
   EXPECT_EQ(DecodeUtf8("\xE2\x82"), U"\uFFFD\uFFFD");
-  EXPECT_EQ(EncodeUtf8(DecodeUtf8("°C µ Å")), "°C µ Å");
   // The boundaries between the sequence lengths, and each four-byte lead.
   const std::u32string chars = U"\u007F\u0080\u07FF\u0800\uFFFF\U00010000\U00040000\U000C0000\U0010FFFF";
   const std::string bytes =
