@@ -44,6 +44,7 @@ TEST_P(Sequence, ShowsExpectedDisplay) {
 
 const SequenceCase kEntryAndChaining[] = {
     {"5 - 3 =", "2"},
+    {"6 * 3 =", "18"},
     {"7 xy 1 =", "7"},
     {"0 xy 0,5 =", "0"},
     {"5 * CE 3 =", "3"},
@@ -56,6 +57,7 @@ const SequenceCase kEntryAndChaining[] = {
     {"16 yroot 0,5 =", "256"},
     {"'-2 xy 3 =", "-8"},
     {"'-8 yroot 3 =", kErr},
+    {"2 xy 10 =", "1024"},
     {"27 yroot 3 =", "3"},
     {"'1,00000519495 xy 2134182068 =", "9,93137023450782E4814"},  // not ...516877E4814
     {"'8,383975E4788 yroot 0,971 =", "8,91250884510602E4931"},    // not the power 1 / 0,971 rounded
@@ -80,6 +82,7 @@ const SequenceCase kFunctions[] = {
     {"3 10x", "1000"},
     {"5 x!", "120"},
     {"0 x!", "1"},
+    {"1 acos", "0"},
     {"'-1 acos", "180"},
     {"2147483648 x!", kErr},
     {"123456785 Exp", "1,2345679E+8"},  // half-up
