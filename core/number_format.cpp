@@ -215,7 +215,8 @@ std::optional<std::string> FitNumberText(std::string_view text, char separator, 
   // rounding that would round twice (a tail of ...4999... would go up) and
   // below the normal range would show the digits of the value as held.
   const std::optional<DecimalText> d = ReadDecimal(text, separator);
-  if (!d || !ParseNumber(text, separator)) return std::nullopt;
+  const std::optional<Extended> value = ParseNumber(text, separator);
+  if (!d || !value) return std::nullopt;
   if (d->digits.empty()) return std::string("0");
   const long long E = d->exponent + static_cast<long long>(d->digits.size());  // |x| = 0.d1d2... * 10^E
   const int most = static_cast<int>(std::min<std::size_t>(d->digits.size(), static_cast<std::size_t>(maxLength)));
@@ -224,7 +225,12 @@ std::optional<std::string> FitNumberText(std::string_view text, char separator, 
     std::string general = RoundAndCompose(d->negative, d->digits, E, digits, digits, separator);
     std::string scientific = RoundAndCompose(d->negative, d->digits, E, digits, -4, separator);
     std::string& shorter = scientific.size() < general.size() ? scientific : general;
-    if (shorter.size() <= static_cast<std::size_t>(maxLength)) return shorter;
+    if (shorter.size() > static_cast<std::size_t>(maxLength)) continue;
+    if (ParseNumber(shorter, separator)) return shorter;
+    // Far below the smallest denormal the text reads as 0, but its own
+    // digits, moved into the notation, would carry an exponent the syntax
+    // refuses: the paste lands as the 0 it is held as.
+    return *value == 0 ? std::optional<std::string>("0") : std::nullopt;
   }
   return std::nullopt;
 }

@@ -77,7 +77,8 @@ TEST(FitNumberText, RoundsTheTextsOwnDigitsOnce) {
                        {"-4.005640374999999999E-570", '.', "-4.00564037E-570"},
                        {"8,44748295280673799E-4951", ',', "8,44748295E-4951"},
                        {"-1,189731495357E4932", ',', "-1,18973149E4932"},  // rounding up leaves the range
-                       {"99999999999999999", ',', "1E17"}};
+                       {"99999999999999999", ',', "1E17"},
+                       {",4020000000000000E-4999", ',', "0"}};  // "4,02E-5000" would not read again
   for (const Row& r : named) EXPECT_EQ(FitNumberText(r.text, r.separator, 16).value_or("-"), r.fitted) << r.text;
   // Every length from 17 to 40 characters, with and without an exponent.
   for (std::size_t length = 17; length <= 40; ++length) {
