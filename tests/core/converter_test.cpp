@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -38,30 +39,9 @@ void Enter(Converter& c, std::string_view text) {
   for (char ch : text) c.EditVKeyPress(static_cast<unsigned char>(ch));
 }
 
-struct ConversionCase {
-  CategoryId category;
-  const char* from;  // German symbols
-  const char* to;
-  const char* input;  // with the comma as separator
-  const char* result;
-};
-
-class Conversion : public ::testing::TestWithParam<ConversionCase> {};
-
-TEST_P(Conversion, ShowsTheResultInEightDigitsWithEitherSeparator) {
-  const ConversionCase& k = GetParam();
-  for (bool point : {false, true}) {
-    Converter c(point, true, k.category);
-    c.SelectCategory(k.category);
-    Pick(c, Side::V, RowOf(k.category, k.from));
-    Pick(c, Side::N, RowOf(k.category, k.to));
-    Enter(c, point ? WithPoint(k.input) : k.input);
-    EXPECT_EQ(c.EditN().Text(), point ? WithPoint(k.result) : k.result)
-        << k.input << ' ' << k.from << " -> " << k.to << (point ? " (point)" : " (comma)");
-  }
-}
-
-const ConversionCase kConversions[] = {
+// Quantity, German symbols of the source and target, input and result with
+// the comma as separator; every row runs with the point too.
+const std::tuple<CategoryId, const char*, const char*, const char*, const char*> kConversions[] = {
     {2, "km", "mile", "5", "3,106856"},
     // Temperature: offsets apply as the decimals they are, so exact zeros stay
     // exact and results next to them keep their digits (worked out in exact
@@ -85,56 +65,62 @@ const ConversionCase kConversions[] = {
     {2, "nm", "nm", "1E4925", "1E4925"},
     {0, "-", "y", "7,95364635E-4935", "7,9536463E-4911"},
 };
-INSTANTIATE_TEST_SUITE_P(Units, Conversion, ::testing::ValuesIn(kConversions));
 
-struct KeyCase {
-  const char* name;
-  std::u32string keys;  // typed characters; U'\x7f' stands for the Delete key
-  const char* text;     // EditV afterwards
-  int caret;
-  const char* result;  // EditN afterwards
-};
-
-class Keystrokes : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(Keystrokes, FilterAndChangeHandling) {
-  const KeyCase& k = GetParam();
-  Converter c(false, true, 2);  // Length, m -> m, comma as separator
-  Enter(c, "");                 // an empty field to start from
-  for (char32_t key : k.keys) {
-    if (key == U'\x7f') {
-      c.EditVDeleteKey();
-    } else if (key == U'\x01') {
-      c.EditVSetSelection(0, 0);  // caret to the start
-    } else if (key == U'\x02') {
-      c.EditVSetSelection(0, c.EditV().Length());  // select all
-    } else {
-      c.EditVKeyPress(key);
+TEST(Converter, ShowsTheResultInEightDigitsWithEitherSeparator) {
+  for (const auto& [category, from, to, input, result] : kConversions) {
+    for (bool point : {false, true}) {
+      Converter c(point, true, category);
+      c.SelectCategory(category);
+      Pick(c, Side::V, RowOf(category, from));
+      Pick(c, Side::N, RowOf(category, to));
+      Enter(c, point ? WithPoint(input) : input);
+      EXPECT_EQ(c.EditN().Text(), point ? WithPoint(result) : result)
+          << input << ' ' << from << " -> " << to << (point ? " (point)" : " (comma)");
     }
   }
-  EXPECT_EQ(c.EditV().Text(), k.text);
-  EXPECT_EQ(c.EditV().SelStart(), k.caret);
-  EXPECT_EQ(c.EditN().Text(), k.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sequences, Keystrokes,
-    ::testing::Values(KeyCase{"LoneMinus", U"-", "-", 1, "?!"}, KeyCase{"FiveMinusUndone", U"5-", "5", 1, "5"},
-                      KeyCase{"UndoKeepsTheCaret", U"12\001E", "12", 0, "12"},
-                      KeyCase{"PointTypesComma", U"1.5", "1,5", 3, "1,5"},
-                      // Deleting the leading 1 of 1E5 leaves E5, which goes back to 1E.
-                      KeyCase{"DeleteLeadsToE5", U"1E5\x01\x7f", "1E", 2, "1"},
-                      // The duplicate test sees selected text too: the minus inside the
-                      // selection blocks a new minus even though it would be replaced.
-                      KeyCase{"DuplicateInSelection", U"-5\x02-", "-5", 0, "-5"},
-                      KeyCase{"SixteenCharacters", U"12345678901234567", "1234567890123456", 16, "1,2345679E15"},
-                      KeyCase{"BackspaceToEmpty", U"5\b", "", 0, "?!"}));
-
-TEST(Converter, UnderThePointSeparatorTheCommaKeyTypesAPoint) {
-  Converter c(true, true, 2);
-  Enter(c, "1,5,.");
-  EXPECT_EQ(c.EditV().Text(), "1.5");
-  EXPECT_EQ(c.EditN().Text(), "1.5");
+// Keys typed into an empty field (Length, m -> m), then EditV, its caret and
+// EditN; U'\x7f' stands for the Delete key, U'\x01' puts the caret at the
+// start, U'\x02' selects all. Every row runs with the point too, with the
+// comma and point keys swapped.
+TEST(Converter, KeystrokesAreFilteredAndUndone) {
+  const std::tuple<const char*, std::u32string, const char*, int, const char*> cases[] = {
+      {"LoneMinus", U"-", "-", 1, "?!"},
+      {"FiveMinusUndone", U"5-", "5", 1, "5"},
+      {"UndoKeepsTheCaret", U"12\001E", "12", 0, "12"},
+      // A second separator is refused whichever key types it.
+      {"PointTypesComma", U"1.5.,", "1,5", 3, "1,5"},
+      // Deleting the leading 1 of 1E5 leaves E5, which goes back to 1E.
+      {"DeleteLeadsToE5", U"1E5\x01\x7f", "1E", 2, "1"},
+      // The duplicate test sees selected text too: the minus inside the
+      // selection blocks a new minus even though it would be replaced.
+      {"DuplicateInSelection", U"-5\x02-", "-5", 0, "-5"},
+      {"SixteenCharacters", U"12345678901234567", "1234567890123456", 16, "1,2345679E15"},
+      {"BackspaceToEmpty", U"5\b", "", 0, "?!"},
+  };
+  for (const auto& [name, keys, text, caret, result] : cases) {
+    for (bool point : {false, true}) {
+      Converter c(point, true, 2);
+      Enter(c, "");
+      for (char32_t key : keys) {
+        if (key == U'\x7f') {
+          c.EditVDeleteKey();
+        } else if (key == U'\x01') {
+          c.EditVSetSelection(0, 0);
+        } else if (key == U'\x02') {
+          c.EditVSetSelection(0, c.EditV().Length());
+        } else if (point && (key == U',' || key == U'.')) {
+          c.EditVKeyPress(key == U',' ? U'.' : U',');
+        } else {
+          c.EditVKeyPress(key);
+        }
+      }
+      EXPECT_EQ(c.EditV().Text(), point ? WithPoint(text) : text) << name << (point ? " (point)" : " (comma)");
+      EXPECT_EQ(c.EditV().SelStart(), caret) << name;
+      EXPECT_EQ(c.EditN().Text(), point ? WithPoint(result) : result) << name;
+    }
+  }
 }
 
 TEST(Converter, SwapConvertsTheShownResultBack) {
@@ -196,37 +182,30 @@ TEST(Converter, LabelsTakeTheSymbolOfTheLanguageAtPickTime) {
   EXPECT_EQ(c.LabelN(), "n mile");
 }
 
-struct PasteCase {
-  const char* name;
-  const char* clip;  // nullptr: the clipboard cannot be read
-  const char* text;
-  const char* result;
-};
-
-class PasteButton : public ::testing::TestWithParam<PasteCase> {};
-
-TEST_P(PasteButton, ChecksWhatLandsInTheField) {
-  const PasteCase& k = GetParam();
-  Converter c(false, true, 2);
-  Enter(c, "8");
-  c.ListBoxUCClick(19);  // back to "1", but the keystroke record keeps "" before the 8
-  FakeClipboard cb;
-  cb.content = k.clip != nullptr ? std::optional<std::string>(k.clip) : std::nullopt;
-  c.SpeedButtonInsertVClick(cb);
-  EXPECT_EQ(c.EditV().Text(), k.text);
-  EXPECT_EQ(c.EditN().Text(), k.result);
-  EXPECT_TRUE(c.EditV().HasFocus());
+// The clipboard's text (nullptr: it cannot be read), then EditV and EditN.
+TEST(Converter, PasteButtonChecksWhatLandsInTheField) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"abc", "", "?!"},
+      {nullptr, "0", "0"},
+      // A number longer than the field is rounded to fit, denormals too.
+      {" +0,000123456789012345 ", "1,23456789012E-4", "0,00012345679"},
+      {"3,6451995318824746E-4951", "3,64519953E-4951", "0"},
+      {"-0,000000000000000000", "0", "0"},
+      {"0,10000000000000", "0,10000000000000", "0,1"},
+      {"7\n12345678901234567", "7", "7"},
+  };
+  for (const auto& [clip, text, result] : cases) {
+    Converter c(false, true, 2);
+    Enter(c, "8");
+    c.ListBoxUCClick(19);  // back to "1", but the keystroke record keeps "" before the 8
+    FakeClipboard cb;
+    cb.content = clip != nullptr ? std::optional<std::string>(clip) : std::nullopt;
+    c.SpeedButtonInsertVClick(cb);
+    EXPECT_EQ(c.EditV().Text(), text) << (clip != nullptr ? clip : "unreadable");
+    EXPECT_EQ(c.EditN().Text(), result) << text;
+    EXPECT_TRUE(c.EditV().HasFocus());
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Clipboard, PasteButton,
-    ::testing::Values(PasteCase{"Letters", "abc", "", "?!"}, PasteCase{"Unreadable", nullptr, "0", "0"},
-                      // A number longer than the field is rounded to fit, denormals too.
-                      PasteCase{"LongFixed", " +0,000123456789012345 ", "1,23456789012E-4", "0,00012345679"},
-                      PasteCase{"LongTiny", "3,6451995318824746E-4951", "3,64519953E-4951", "0"},
-                      PasteCase{"LongZero", "-0,000000000000000000", "0", "0"},
-                      PasteCase{"SixteenKept", "0,10000000000000", "0,10000000000000", "0,1"},
-                      PasteCase{"SecondLine", "7\n12345678901234567", "7", "7"}));
 
 TEST(Converter, RejectedPasteRestoresTheTextBeforeTheLastKeystroke) {
   Converter c(false, true, 2);
