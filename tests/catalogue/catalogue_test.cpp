@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace umrido {
 namespace {
 
@@ -21,18 +23,14 @@ TEST(UnitCatalogue, LookupsOutsideTheTableFindNothing) {
 }
 
 TEST(ListOrders, EachLanguageHasItsOwn) {
-  const struct {
-    bool german;
-    int position;
-    const char* name;
-  } cases[] = {{true, 0, "Äquivalentdosis"}, {false, 0, "Acceleration, angular"},
-               {true, 19, "Länge"},          {false, 15, "Length"},
-               {true, 50, "Zeit"},           {false, 50, "Work, specific"}};
-  for (const auto& c : cases) {
-    const CategoryId id = CategoryAtListPosition(c.position, c.german);
-    ASSERT_NE(UnitCatalogue::Category(id), nullptr) << c.name;
-    EXPECT_EQ(UnitCatalogue::Category(id)->Name(c.german), c.name);
-    EXPECT_EQ(ListPositionOf(id, c.german), c.position) << c.name;
+  const std::tuple<bool, int, const char*> cases[] = {{true, 0, "Äquivalentdosis"}, {false, 0, "Acceleration, angular"},
+                                                      {true, 19, "Länge"},          {false, 15, "Length"},
+                                                      {true, 50, "Zeit"},           {false, 50, "Work, specific"}};
+  for (const auto& [german, position, name] : cases) {
+    const CategoryId id = CategoryAtListPosition(position, german);
+    ASSERT_NE(UnitCatalogue::Category(id), nullptr) << name;
+    EXPECT_EQ(UnitCatalogue::Category(id)->Name(german), name);
+    EXPECT_EQ(ListPositionOf(id, german), position) << name;
   }
 }
 

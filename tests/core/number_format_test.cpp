@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace umrido {
@@ -35,30 +36,25 @@ TEST(ParseNumber, UsesTheSeparatorItIsGiven) {
   EXPECT_TRUE(DetectDecimalIsPoint('.'));
 }
 
-// 99999999,5 rounds into a new digit.
+// 99999999,5 rounds into a new digit; rounding the largest Extended up would
+// give a text beyond the range. Then the value in 8 and in 15 digits.
 TEST(FormatNumber, WritesTheGeneralNotation) {
-  const struct {
-    long double x;
-    const char* eight;
-    const char* fifteen;
-  } cases[] = {{12345678.0L, "12345678", "12345678"},
-               {99999999.5L, "1E8", "99999999,5"},
-               {0.0001L, "0,0001", "0,0001"},
-               {0.00001L, "1E-5", "1E-5"},
-               {-2.0L / 3, "-0,66666667", "-0,666666666666667"},
-               {1e14L, "1E14", "100000000000000"},
-               {-0.0L, "0", "0"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(FormatResult(c.x, ','), c.eight);
-    EXPECT_EQ(FormatNumber(c.x, 15, ','), c.fifteen);
-  }
-}
-
-TEST(FormatNumber, TheLargestValuesStayReadable) {
-  // Rounding the largest Extended up would give a text beyond the range.
   const long double top = std::numeric_limits<long double>::max();
-  EXPECT_EQ(FormatResult(top, ','), "1,1897314E4932");
-  EXPECT_EQ(FormatResult(-top * 0.99999999999L, ','), "-1,1897314E4932");
+  const std::tuple<long double, const char*, const char*> cases[] = {
+      {12345678.0L, "12345678", "12345678"},
+      {99999999.5L, "1E8", "99999999,5"},
+      {0.0001L, "0,0001", "0,0001"},
+      {0.00001L, "1E-5", "1E-5"},
+      {-2.0L / 3, "-0,66666667", "-0,666666666666667"},
+      {1e14L, "1E14", "100000000000000"},
+      {-0.0L, "0", "0"},
+      {top, "1,1897314E4932", "1,18973149535723E4932"},
+      {-top * 0.99999999999L, "-1,1897314E4932", "-1,18973149534533E4932"},
+  };
+  for (const auto& [x, eight, fifteen] : cases) {
+    EXPECT_EQ(FormatResult(x, ','), eight);
+    EXPECT_EQ(FormatNumber(x, 15, ','), fifteen);
+  }
   // Asked for fewer than one or more than 18 digits, the nearest of those.
   EXPECT_EQ(FormatNumber(2.0L / 3, 0, ','), "0,7");
   EXPECT_EQ(FormatNumber(1.5e18L, 19, ','), "1,5E18");
@@ -68,23 +64,21 @@ TEST(FormatNumber, TheLargestValuesStayReadable) {
 // of ...4999... never goes up, a tail of ...5000... always does, and below the
 // normal range the digits are the text's, not those of the value as held.
 TEST(FitNumberText, RoundsTheTextsOwnDigitsOnce) {
-  struct Row {
-    const char* text;
-    char separator;
-    const char* fitted;
-  };
-  const Row named[] = {{"3,7343063279062649999", ',', "3,73430632790626"},
-                       {"-4.005640374999999999E-570", '.', "-4.00564037E-570"},
-                       {"8,44748295280673799E-4951", ',', "8,44748295E-4951"},
-                       {"-1,189731495357E4932", ',', "-1,18973149E4932"},  // rounding up leaves the range
-                       {"99999999999999999", ',', "1E17"},
-                       {",4020000000000000E-4999", ',', "0"}};  // "4,02E-5000" would not read again
-  for (const Row& r : named) EXPECT_EQ(FitNumberText(r.text, r.separator, 16).value_or("-"), r.fitted) << r.text;
+  const std::tuple<const char*, char, const char*> named[] = {
+      {"3,7343063279062649999", ',', "3,73430632790626"},
+      {"-4.005640374999999999E-570", '.', "-4.00564037E-570"},
+      {"8,44748295280673799E-4951", ',', "8,44748295E-4951"},
+      {"-1,189731495357E4932", ',', "-1,18973149E4932"},  // rounding up leaves the range
+      {"99999999999999999", ',', "1E17"},
+      {",4020000000000000E-4999", ',', "0"}};  // "4,02E-5000" would not read again
+  for (const auto& [text, separator, fitted] : named) {
+    EXPECT_EQ(FitNumberText(text, separator, 16).value_or("-"), fitted) << text;
+  }
   // Every length from 17 to 40 characters, with and without an exponent.
+  const std::string fixed = "1,23456789012345";
+  const std::string sci = "-2,00564037";
   for (std::size_t length = 17; length <= 40; ++length) {
     for (bool up : {false, true}) {
-      const std::string fixed = "1,23456789012345";
-      const std::string sci = "-2,00564037";
       const char next = up ? '5' : '4';
       const char fill = up ? '0' : '9';
       const std::string a = fixed + next + std::string(length - fixed.size() - 1, fill);

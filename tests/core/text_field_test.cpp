@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace umrido {
 namespace {
 
@@ -22,20 +24,16 @@ TEST(TextField, TypingRespectsTheLimitAndReplacesTheSelection) {
 }
 
 TEST(TextField, PasteStopsAtALineBreakAndAtTheLimit) {
-  struct Case {
-    const char* before;
-    int selStart, selLength;
-    const char* clip;
-    const char* after;
-  } cases[] = {
+  // Text, selection, clipboard, text afterwards; the limit is five.
+  const std::tuple<const char*, int, int, const char*, const char*> cases[] = {
       {"", 0, 0, "12\n34", "12"},        {"", 0, 0, "123456789", "12345"}, {"99", 1, 0, "123456", "91239"},
       {"9999", 0, 4, "abc\r\nx", "abc"}, {"12345", 5, 0, "6", "12345"},
   };
-  for (const Case& c : cases) {
-    TextField f(c.before, 5);
-    f.SetSelection(c.selStart, c.selLength);
-    f.Paste(c.clip);
-    EXPECT_EQ(f.Text(), c.after) << c.clip;
+  for (const auto& [before, selStart, selLength, clip, after] : cases) {
+    TextField f(before, 5);
+    f.SetSelection(selStart, selLength);
+    f.Paste(clip);
+    EXPECT_EQ(f.Text(), after) << clip;
   }
 }
 
