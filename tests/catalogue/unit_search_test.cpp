@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -25,6 +26,13 @@ std::vector<Place> WithSymbol(std::string_view symbol) {
       if (c->units[r].symbolDe == symbol) places.emplace_back(id, r);
     }
   }
+  return places;
+}
+
+// Where the results are, best first.
+std::vector<Place> PlacesOf(const std::vector<UnitMatch>& found) {
+  std::vector<Place> places;
+  for (const UnitMatch& m : found) places.emplace_back(m.category, m.row);
   return places;
 }
 
@@ -92,8 +100,7 @@ TEST(UnitSearch, RanksBestFirstAndKeepsToTheLimit) {
   // A whole symbol before an "=" alternative: the minute of time before the
   // angle's "' = min"; a start before a longer one: kW before kWh.
   for (const auto& [query, place] : {std::pair{"min", Place{5, 2}}, std::pair{"kilowat", Place{29, 1}}}) {
-    const UnitMatch best = UnitSearch::Shared().Find(query).front();
-    EXPECT_EQ(Place(best.category, best.row), place) << query;
+    EXPECT_EQ(PlacesOf(UnitSearch::Shared().Find(query)).front(), place) << query;
   }
   EXPECT_TRUE(UnitSearch::Shared().Find(" ,. ").empty());
   EXPECT_TRUE(UnitSearch::Shared().Find("xqzw").empty());
@@ -118,14 +125,13 @@ struct UnitTexts {
   std::set<std::string> all;
 };
 
-const std::vector<std::vector<UnitTexts>>& TextsOfUnits() {
-  static const std::vector<std::vector<UnitTexts>> texts = [] {
-    std::vector<std::vector<UnitTexts>> t(kCategoryCount);
+const std::map<Place, UnitTexts>& TextsOfUnits() {
+  static const std::map<Place, UnitTexts> texts = [] {
+    std::map<Place, UnitTexts> t;
     for (CategoryId id = 0; id < kCategoryCount; ++id) {
       const CategoryEntry* c = UnitCatalogue::Category(id);
-      t[id].resize(static_cast<std::size_t>(c->unitCount));
       for (UnitRow r = 0; r < c->unitCount; ++r) {
-        UnitTexts& u = t[id][static_cast<std::size_t>(r)];
+        UnitTexts& u = t[{id, r}];
         for (std::string_view symbol : {c->units[r].symbolDe, c->units[r].symbolEn}) {
           AddFoldedParts(u.symbols, symbol, "=");
         }
@@ -135,8 +141,7 @@ const std::vector<std::vector<UnitTexts>>& TextsOfUnits() {
     }
     for (const SearchWordLine& line : SearchWordTable()) {
       if (line.row < 0) continue;
-      for (std::string_view word : line.words)
-        t[line.category][static_cast<std::size_t>(line.row)].all.insert(FoldForSearch(word));
+      for (std::string_view word : line.words) t[{line.category, line.row}].all.insert(FoldForSearch(word));
     }
     return t;
   }();
@@ -153,11 +158,9 @@ TEST(UnitSearch, SearchWordsNameUnitsAndStealNoSymbol) {
       const std::string folded = FoldForSearch(word);
       EXPECT_FALSE(folded.empty()) << "line " << line.line << ": an empty word";
       // Not even the unit's own symbol: that word would add nothing.
-      for (CategoryId id = 0; id < kCategoryCount; ++id) {
-        for (std::size_t r = 0; r < TextsOfUnits()[id].size(); ++r) {
-          EXPECT_EQ(TextsOfUnits()[id][r].symbols.count(folded), 0u)
-              << "line " << line.line << ": \"" << word << "\" is the symbol of " << id << '/' << r;
-        }
+      for (const auto& [place, u] : TextsOfUnits()) {
+        EXPECT_EQ(u.symbols.count(folded), 0u)
+            << "line " << line.line << ": \"" << word << "\" is the symbol of " << place.first << '/' << place.second;
       }
     }
   }
@@ -169,21 +172,17 @@ TEST(UnitSearch, SearchWordsNameUnitsAndStealNoSymbol) {
 TEST(UnitSearch, AWholeTextRanksItsUnitsFirst) {
   const auto& texts = TextsOfUnits();
   std::set<std::string> queries;
-  for (const auto& category : texts) {
-    for (const UnitTexts& u : category) queries.insert(u.all.begin(), u.all.end());
-  }
+  for (const auto& [place, u] : texts) queries.insert(u.all.begin(), u.all.end());
   for (const std::string& query : queries) {
     const std::vector<UnitMatch> found = UnitSearch::Shared().Find(query, kUnitTotal);
     std::size_t named = 0, symbols = 0;
-    for (const auto& category : texts) {
-      for (const UnitTexts& u : category) {
-        named += u.all.count(query);
-        symbols += u.symbols.count(query);
-      }
+    for (const auto& [place, u] : texts) {
+      named += u.all.count(query);
+      symbols += u.symbols.count(query);
     }
     ASSERT_GE(found.size(), named) << query;
     for (std::size_t i = 0; i < found.size(); ++i) {
-      const UnitTexts& u = texts[found[i].category][static_cast<std::size_t>(found[i].row)];
+      const UnitTexts& u = texts.at({found[i].category, found[i].row});
       EXPECT_EQ(u.all.count(query) == 1, i < named) << '"' << query << "\" result " << i;
       if (i < symbols) {
         EXPECT_EQ(u.symbols.count(query), 1u) << '"' << query << "\" result " << i;
@@ -233,11 +232,7 @@ TEST(UnitSearch, OnlyTheLengthOfTheLongestTextCounts) {
   EXPECT_FALSE(search.Find(dashes + " p").empty());
   EXPECT_TRUE(search.Find(dashes + "  p").empty());
   // A repeated word, or one another typed word starts, changes nothing.
-  const std::vector<UnitMatch> once = search.Find("pound square");
-  const std::vector<UnitMatch> repeated = search.Find("pound squ pound square p");
-  ASSERT_EQ(once.size(), repeated.size());
-  for (std::size_t i = 0; i < once.size(); ++i)
-    EXPECT_EQ(Place(once[i].category, once[i].row), Place(repeated[i].category, repeated[i].row));
+  EXPECT_EQ(PlacesOf(search.Find("pound square")), PlacesOf(search.Find("pound squ pound square p")));
 }
 
 // The finder's everyday list: queries in both languages as people type
@@ -267,10 +262,8 @@ TEST(UnitSearch, FindsWhatEverydayQueriesMean) {
       from = end + 3;
     }
     ASSERT_FALSE(places.empty()) << line;
-    const std::vector<UnitMatch> found = UnitSearch::Shared().Find(query, 3);
-    const auto position = std::find_if(found.begin(), found.end(), [&](const UnitMatch& m) {
-      return std::find(places.begin(), places.end(), Place{m.category, m.row}) != places.end();
-    });
+    const std::vector<Place> found = PlacesOf(UnitSearch::Shared().Find(query, 3));
+    const auto position = std::find_first_of(found.begin(), found.end(), places.begin(), places.end());
     EXPECT_NE(position, found.end()) << query << ": not among the first three";
     first += position == found.begin() ? 1 : 0;
     ++queries;
