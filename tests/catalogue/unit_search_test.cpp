@@ -17,13 +17,14 @@ namespace {
 
 using Place = std::pair<CategoryId, UnitRow>;
 
-// Every place of a unit with this German symbol, read from the catalogue.
-std::vector<Place> WithSymbol(std::string_view symbol) {
+// Every place of a unit with this German symbol, read from the catalogue; in
+// one quantity only unless `only` is negative.
+std::vector<Place> WithSymbol(std::string_view symbol, CategoryId only = -1) {
   std::vector<Place> places;
   for (CategoryId id = 0; id < kCategoryCount; ++id) {
     const CategoryEntry* c = UnitCatalogue::Category(id);
     for (UnitRow r = 0; r < c->unitCount; ++r) {
-      if (c->units[r].symbolDe == symbol) places.emplace_back(id, r);
+      if (c->units[r].symbolDe == symbol && (only < 0 || id == only)) places.emplace_back(id, r);
     }
   }
   return places;
@@ -255,10 +256,8 @@ TEST(UnitSearch, FindsWhatEverydayQueriesMean) {
       const std::size_t end = std::min(wanted.find(" | ", from), wanted.size());
       const std::string part = wanted.substr(from, end - from);
       const std::size_t blank = part.find(' ');
-      const CategoryId id = std::stoi(part.substr(0, blank));
-      for (const Place& p : WithSymbol(part.substr(blank + 1))) {
-        if (p.first == id) places.push_back(p);
-      }
+      const std::vector<Place> here = WithSymbol(part.substr(blank + 1), std::stoi(part.substr(0, blank)));
+      places.insert(places.end(), here.begin(), here.end());
       from = end + 3;
     }
     ASSERT_FALSE(places.empty()) << line;

@@ -106,10 +106,8 @@ TEST(Converter, KeystrokesAreFilteredAndUndone) {
       for (char32_t key : keys) {
         if (key == U'\x7f') {
           c.EditVDeleteKey();
-        } else if (key == U'\x01') {
-          c.EditVSetSelection(0, 0);
-        } else if (key == U'\x02') {
-          c.EditVSetSelection(0, c.EditV().Length());
+        } else if (key == U'\x01' || key == U'\x02') {
+          c.EditVSetSelection(0, key == U'\x01' ? 0 : c.EditV().Length());
         } else if (point && (key == U',' || key == U'.')) {
           c.EditVKeyPress(key == U',' ? U'.' : U',');
         } else {
