@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -19,40 +19,33 @@ namespace umrido::testing {
 
 // A calculator with its clipboard, as the window holds them.
 struct Pocket {
-  // Starts from the display after CE, unless `fresh` asks for the state at
-  // start-up (display "0" without the focus).
-  explicit Pocket(bool point = false, bool german = false, bool fresh = false) : calc(point, german) {
-    if (!fresh) calc.Press(CalcKey::SpeedButtonCE, clipboard);
+  // Starts from the display after CE.
+  explicit Pocket(bool point = false, bool german = false) : calc(point, german) {
+    calc.Press(CalcKey::SpeedButtonCE, clipboard);
   }
 
-  // Runs a blank-separated sequence. A token of digits and separators presses
-  // those pad keys one by one ("," and "." both mean the separator key); a
-  // token starting with ' types the rest into the display, each character
-  // followed by its key release; "<BS>" types a backspace and "<DEL>" presses
-  // Delete; "<FOCUS>", "<BLUR>", "<CLICKn>" and "<SELs:l>" report focus,
-  // focus loss, a click at caret n and a selection; any other token is a key
-  // face (see KeyForFace).
-  void Run(std::string_view sequence) {
-    std::size_t i = 0;
-    while (i < sequence.size()) {
-      const std::size_t end = std::min(sequence.find(' ', i), sequence.size());
-      Token(sequence.substr(i, end - i));
-      i = end + 1;
-    }
+  // Runs a blank-separated sequence. A token starting with ' types the rest
+  // into the display, each character followed by its key release; "<BS>"
+  // types a backspace and "<DEL>" presses Delete; "<FOCUS>", "<BLUR>",
+  // "<CLICKn>" and "<SELs:l>" report focus, focus loss, a click at caret n and
+  // a selection; any other token is a key face (see KeyForFace) or a run of
+  // digits and separators pressed one by one ("," and "." both mean the
+  // separator key).
+  void Run(const std::string& sequence) {
+    std::istringstream tokens(sequence);
+    for (std::string t; tokens >> t;) Token(t);
   }
 
-  void Token(std::string_view t) {
-    if (t.empty()) return;
+  void Token(const std::string& t) {
     if (t == "<BS>") calc.EditCalcKeyPress(kBackspace);
     if (t == "<DEL>") calc.EditCalcDelete();
     if (t == "<BS>" || t == "<DEL>") return calc.EditCalcKeyUp();
     if (t == "<FOCUS>") return calc.DisplayFocusFromOtherControl();
     if (t == "<BLUR>") return calc.DisplayFocusLost();
-    if (t.substr(0, 6) == "<CLICK") return calc.DisplayClicked(std::stoi(std::string(t.substr(6))));
-    if (t.substr(0, 4) == "<SEL") {
-      const std::string numbers(t.substr(4));
-      const std::size_t colon = numbers.find(':');
-      return calc.DisplaySelectionChanged(std::stoi(numbers.substr(0, colon)), std::stoi(numbers.substr(colon + 1)));
+    // std::stoi stops at the ':' or '>' after the number.
+    if (t.rfind("<CLICK", 0) == 0) return calc.DisplayClicked(std::stoi(t.substr(6)));
+    if (t.rfind("<SEL", 0) == 0) {
+      return calc.DisplaySelectionChanged(std::stoi(t.substr(4)), std::stoi(t.substr(t.find(':') + 1)));
     }
     if (t[0] == '\'') {
       for (char c : t.substr(1)) {
@@ -61,13 +54,9 @@ struct Pocket {
       }
       return;
     }
-    if (t.find_first_not_of("0123456789,.") == std::string_view::npos) {
-      for (std::size_t k = 0; k < t.size(); ++k) calc.Press(*KeyForFace(t.substr(k, 1)), clipboard);
-      return;
-    }
-    const std::optional<CalcKey> key = KeyForFace(t);
-    ASSERT_TRUE(key.has_value()) << "unknown face " << t;
-    calc.Press(*key, clipboard);
+    if (const std::optional<CalcKey> key = KeyForFace(t)) return calc.Press(*key, clipboard);
+    ASSERT_EQ(t.find_first_not_of("0123456789,."), std::string::npos) << "unknown face " << t;
+    for (char digit : t) Token(std::string(1, digit));
   }
 
   const std::string& Text() const { return calc.Display().Text(); }
