@@ -59,13 +59,6 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClicks(EditV(), QLatin1String(text));
   }
 
-  // 5 km in miles, typed into EditV.
-  void FiveKmInMiles() {
-    PickUnit(form_.get(), "ImageV", 18 * kKm + 4);
-    PickUnit(form_.get(), "ImageN", 18 * kMile + 4);
-    TypeIntoEditV("5");
-  }
-
  private slots:
   void init() { StartFresh(); }
   void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
@@ -125,44 +118,86 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(LabelV(), QStringLiteral("mm"));
   }
 
-  void conversionAndSwap() {
-    FiveKmInMiles();
+  // 5 km in miles, through the copy button, the swap and the calculator's
+  // clipboard keys. Only the field with the focus shows a selection; the
+  // other keeps its own (the engine's) for when the focus comes back.
+  void conversionCopyAndSwap() {
+    PickUnit(form_.get(), "ImageV", 18 * kKm + 4);
+    PickUnit(form_.get(), "ImageN", 18 * kMile + 4);
+    TypeIntoEditV("5");
+    Click("SpeedButtonCopyN");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3,106856"));
+    QCOMPARE(QApplication::focusWidget(), EditN());
+    QCOMPARE(EditN()->selectedText(), EditN()->text());
     Click("SpeedButtonSwap");
     QCOMPARE(EditV()->text(), QStringLiteral("3,106856"));
-    QCOMPARE(EditV()->selectedText(), EditV()->text());
     QCOMPARE(EditN()->text(), QStringLiteral("5,0000001"));
     QCOMPARE(LabelV(), QStringLiteral("mile"));
     QCOMPARE(LabelN(), QStringLiteral("km"));
     QCOMPARE(Get("ImageMarkeV")->y(), 18 * kMile + 11);
     QCOMPARE(Get("ImageMarkeN")->y(), 18 * kKm + 11);
+    QCOMPARE(QApplication::focusWidget(), EditN());
+    QVERIFY(!EditV()->hasSelectedText());
+    QCOMPARE(form_->Conversion().EditV().SelLength(), 8);
+    QTest::keyClick(EditN(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), EditV());
+    QCOMPARE(EditV()->selectedText(), EditV()->text());
+    QVERIFY(!EditN()->hasSelectedText());
+
+    form_->BringCalculatorToFront();
+    Click("SpeedButtonInsertCalc");
+    auto* display = Get<QLineEdit>("EditCalc");
+    QCOMPARE(display->text(), QStringLiteral("3,106856"));
+    QCOMPARE(QApplication::focusWidget(), display);
+    // 1/3E50 shows in 20 characters; it reaches EditV rounded to 16, not cut.
+    Click("SpeedButtonCE");
+    QTest::keyClicks(display, QStringLiteral("3E50"));
+    for (const char* key : {"SpeedButtonX_1", "SpeedButtonCopyCalc"}) Click(key);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3,33333333333333E-51"));
+    QCOMPARE(display->selectedText(), display->text());
+    Click("SpeedButtonInsertV");
+    QCOMPARE(EditV()->text(), QStringLiteral("3,3333333333E-51"));
+    QCOMPARE(EditN()->text(), QStringLiteral("5,36448E-51"));  // in km
+    QCOMPARE(QApplication::focusWidget(), EditV());
+    QVERIFY(!form_->Calc().Display().HasFocus());
   }
 
-  // Typed characters, the point key and the caret keys all reach the engine;
-  // EditN shows its result.
+  // Typed characters, the point key, the caret keys, paste and cut all reach
+  // the engine; EditN shows its result. The clipboard holds the fourth
+  // column before the keys, the fifth after.
   void typingIntoEditV_data() {
     // ^ stands for Home, ~ for Delete, < for Backspace, { for Left, [ for
-    // Shift+Left; "," is the separator of this run.
-    const char* const rows[][3] = {{"1e5", "1E5", "100000"},
-                                   {"5-", "5", "5"},
-                                   {"2.5", "2,5", "2,5"},
-                                   {"1E5^~", "1E", "1"},
-                                   {"4<", "", "?!"},
-                                   {"12^E", "12", "12"},
-                                   {"123456789", "123456789", "1,2345679E8"},
-                                   {"123{[9", "193", "193"}};
-    AddTextRows({"keys", "editV", "editN"}, rows);
+    // Shift+Left, V for Ctrl+V, X for Ctrl+X; "," is the separator of this run.
+    const char* const rows[][5] = {{"1e5", "1E5", "100000", "", ""},
+                                   {"5-", "5", "5", "", ""},
+                                   {"2.5", "2,5", "2,5", "", ""},
+                                   {"1E5^~", "1E", "1", "", ""},
+                                   {"4<", "", "?!", "", ""},
+                                   {"12^E", "12", "12", "", ""},
+                                   {"123456789", "123456789", "1,2345679E8", "", ""},
+                                   {"123{[9", "193", "193", "", ""},
+                                   {"V", "25", "25", "25", "25"},
+                                   {"25[X", "2", "2", "", "5"},
+                                   // A refused paste brings back the text and the caret of
+                                   // before the last keystroke, on screen too.
+                                   {"12^3V", "12", "12", "--", "--"}};
+    AddTextRows({"keys", "editV", "editN", "clipboard", "clipboardAfter"}, rows);
   }
 
   void typingIntoEditV() {
     QFETCH(QString, keys);
     QFETCH(QString, editV);
     QFETCH(QString, editN);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, clipboardAfter);
+    QGuiApplication::clipboard()->setText(clipboard);
     EditV()->setFocus();
     EditV()->selectAll();
-    const QKeyCombination specials[] = {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Left,
-                                        Qt::SHIFT | Qt::Key_Left};
+    const QKeyCombination specials[] = {Qt::Key_Home,        Qt::Key_Delete,           Qt::Key_Backspace,
+                                        Qt::Key_Left,        Qt::SHIFT | Qt::Key_Left, Qt::CTRL | Qt::Key_V,
+                                        Qt::CTRL | Qt::Key_X};
     for (QChar c : keys) {
-      const int special = QStringLiteral("^~<{[").indexOf(c);
+      const int special = QStringLiteral("^~<{[VX").indexOf(c);
       if (special < 0)
         QTest::keyClicks(EditV(), QString(c));
       else
@@ -170,6 +205,7 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     }
     QCOMPARE(EditV()->text(), editV);
     QCOMPARE(EditN()->text(), editN);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboardAfter);
     // The screen shows the engine's caret.
     QCOMPARE(EditV()->cursorPosition(),
              form_->Conversion().EditV().SelStart() + form_->Conversion().EditV().SelLength());
@@ -191,81 +227,15 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(EditV()->text(), QStringLiteral("123"));
   }
 
-  // A refused paste brings back the text before the last keystroke (a good
-  // one is in pasteAndCutByKeyboard, the rules in the core tests); a picture
-  // on the clipboard is no text: the field is emptied.
-  void insertButtonPastesTheClipboard() {
-    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
-    Click("SpeedButtonInsertV");
-    QCOMPARE(EditV()->text(), QStringLiteral("0"));
-    QCOMPARE(EditN()->text(), QStringLiteral("0"));
+  // A picture on the clipboard is no text: the field is emptied. (What the
+  // engine refuses, and how, is in the core tests and typingIntoEditV.)
+  void insertButtonTakesNoPicture() {
     auto* mime = new QMimeData;
     mime->setImageData(QImage(4, 4, QImage::Format_RGB32));
     QGuiApplication::clipboard()->setMimeData(mime);
     Click("SpeedButtonInsertV");
     QCOMPARE(EditV()->text(), QString());
     QCOMPARE(EditN()->text(), QStringLiteral("?!"));
-  }
-
-  void pasteAndCutByKeyboard() {
-    QGuiApplication::clipboard()->setText(QStringLiteral("25"));
-    EditV()->selectAll();
-    QTest::keySequence(EditV(), QKeySequence::Paste);
-    QCOMPARE(EditV()->text(), QStringLiteral("25"));
-    QCOMPARE(EditN()->text(), QStringLiteral("25"));
-    EditV()->setSelection(0, 1);
-    QTest::keySequence(EditV(), QKeySequence::Cut);
-    QCOMPARE(EditV()->text(), QStringLiteral("5"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2"));
-    // A refused paste brings back the text and the caret of before the last
-    // keystroke, on screen too.
-    QTest::keyClicks(EditV(), QStringLiteral("12"));
-    QTest::keyClick(EditV(), Qt::Key_Home);
-    QTest::keyClicks(EditV(), QStringLiteral("3"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("--"));
-    QTest::keySequence(EditV(), QKeySequence::Paste);
-    QCOMPARE(EditV()->text(), QStringLiteral("125"));
-    QCOMPARE(EditV()->cursorPosition(), 0);
-  }
-
-  // The copy button puts the whole result on the system clipboard.
-  void copyButtonCopiesTheResult() {
-    FiveKmInMiles();
-    Click("SpeedButtonCopyN");
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3,106856"));
-    QCOMPARE(QApplication::focusWidget(), EditN());
-    QCOMPARE(EditN()->selectedText(), EditN()->text());
-    form_->BringCalculatorToFront();
-    Click("SpeedButtonInsertCalc");
-    auto* display = Get<QLineEdit>("EditCalc");
-    QCOMPARE(display->text(), QStringLiteral("3,106856"));
-    QCOMPARE(QApplication::focusWidget(), display);
-
-    // 1/3E50 shows in 20 characters; it reaches EditV rounded to 16, not cut.
-    Click("SpeedButtonCE");
-    QTest::keyClicks(display, QStringLiteral("3E50"));
-    for (const char* key : {"SpeedButtonX_1", "SpeedButtonCopyCalc", "SpeedButtonInsertV"}) Click(key);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3,33333333333333E-51"));
-    QCOMPARE(EditV()->text(), QStringLiteral("3,3333333333E-51"));
-    QCOMPARE(EditN()->text(), QStringLiteral("2,0712373E-51"));  // in miles
-    QCOMPARE(QApplication::focusWidget(), EditV());
-    QVERIFY(!form_->Calc().Display().HasFocus());
-  }
-
-  // Only the field with the focus shows a selection; the other keeps its own
-  // (the engine's) for when the focus comes back.
-  void onlyTheFocusedFieldShowsItsSelection() {
-    TypeIntoEditV("5");
-    Click("SpeedButtonCopyN");
-    Click("SpeedButtonSwap");
-    QCOMPARE(QApplication::focusWidget(), EditN());
-    QCOMPARE(EditN()->selectedText(), QStringLiteral("5"));
-    QVERIFY(!EditV()->hasSelectedText());
-    QCOMPARE(form_->Conversion().EditV().SelLength(), 1);
-    QTest::keyClick(EditN(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), EditV());
-    QCOMPARE(EditV()->selectedText(), QStringLiteral("5"));
-    QVERIFY(!EditN()->hasSelectedText());
   }
 
   void editNIsReadOnlyButCopies() {

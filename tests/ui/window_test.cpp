@@ -158,8 +158,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
 
   void statusLineShowsTheHint_data() {
     // LabelUnit's hint is its frame's; StaticText4 is the Length row "mm".
-    const char* const rows[][3] = {{"ImageN", "Einheit auswählen", "Select Unit"},
-                                   {"LabelV", "", ""},
+    const char* const rows[][3] = {{"LabelV", "", ""},
                                    {"LabelUnit", "Aktuelle Kategorie", "Actual category"},
                                    {"StaticText4", "Millimeter", "Millimeter"}};
     umrido::test::AddTextRows({"control", "german", "english"}, rows);
