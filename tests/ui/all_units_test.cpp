@@ -19,6 +19,7 @@
 
 using umrido::ListPositionOf;
 using umrido::UnitCatalogue;
+using umrido::test::Keys;
 using umrido::test::U8;
 using umrido::ui::AllUnitsModel;
 
@@ -28,8 +29,6 @@ constexpr int kPressure = 22;
 constexpr int kPsi = 13;
 constexpr int kBar = 3;
 constexpr int kKPa = 1;
-
-using Keys = QList<QKeyCombination>;
 
 }  // namespace
 

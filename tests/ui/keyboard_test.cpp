@@ -24,6 +24,7 @@
 #include "unit_finder.h"
 
 using umrido::ListPositionOf;
+using umrido::test::Keys;
 
 namespace {
 
@@ -47,9 +48,9 @@ void Listen(QAccessibleEvent* e) {
   QAccessibleInterface* iface = e->accessibleInterface();
   if (iface == nullptr) return;
   QString source = e->object() != nullptr ? e->object()->objectName() : QString();
-  if (source.isEmpty() && iface != nullptr) source = iface->text(QAccessible::Name);
+  if (source.isEmpty()) source = iface->text(QAccessible::Name);
   heard << Heard(e->type(), source);
-  if (e->object() == nullptr && iface != nullptr && iface->parent() != nullptr) {
+  if (e->object() == nullptr && iface->parent() != nullptr) {
     heardInGroups << Heard(e->type(), iface->parent()->text(QAccessible::Name) + QLatin1Char('/') + source);
   }
   if (e->type() == QAccessible::ObjectShow && source == QLatin1String("Announcement")) {
@@ -63,49 +64,41 @@ bool WasHeard(QAccessible::Event type, const QString& source) { return heard.con
 constexpr QKeyCombination kTargetDown = Qt::ALT | Qt::SHIFT | Qt::Key_Down;
 constexpr QKeyCombination kTargetUp = Qt::ALT | Qt::SHIFT | Qt::Key_Up;
 constexpr const char* kBanner = "PanelReklame";
+constexpr const char* kCalc = "PanelRechner";
 const struct KeyCase {
   const char* tag;
   const char* field;
-  std::vector<QKeyCombination> keys;
+  Keys keys;
   int listPosition;
   int rowV, rowN;
   const char* front;
   const char* editN;
 } kKeyCases[] = {
     {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
-    {"Ctrl+PgUp from the pad",
-     "EditV",
-     {Qt::Key_F2, Qt::CTRL | Qt::Key_PageUp},
-     kLengthDe - 1,
-     0,
-     0,
-     "PanelRechner",
-     "1"},
-    {"Ctrl+PgDown stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_PageDown),
-     50, 0, 0, kBanner, "1"},
+    {"Ctrl+PgUp from the pad", "EditV", {Qt::Key_F2, Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, kCalc, "1"},
+    {"Ctrl+PgDown stops at the end", "EditV", Keys(52, Qt::CTRL | Qt::Key_PageDown), 50, 0, 0, kBanner, "1"},
     {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"Alt+Up stops at the first row", "EditV", {Qt::ALT | Qt::Key_Up}, kLengthDe, 0, 0, kBanner, "1"},
-    {"Alt+Shift+Down from the pad", "EditV", {Qt::Key_F2, kTargetDown}, kLengthDe, 0, 1, "PanelRechner", "10"},
-    {"Alt+Shift+Down to the last row", "EditV", std::vector<QKeyCombination>(22, kTargetDown), kLengthDe, 0, 20,
-     kBanner, nullptr},
+    {"Alt+Shift+Down from the pad", "EditV", {Qt::Key_F2, kTargetDown}, kLengthDe, 0, 1, kCalc, "10"},
+    {"Alt+Shift+Down to the last row", "EditV", Keys(22, kTargetDown), kLengthDe, 0, 20, kBanner, nullptr},
     {"Alt+Shift+Down then Up", "EditN", {kTargetDown, kTargetUp}, kLengthDe, 0, 0, kBanner, "1"},
     {"F1 twice: information", "EditN", {Qt::Key_F1, Qt::Key_F1}, kLengthDe, 0, 0, "PanelInfo", "1"},
-    {"F2 twice: calculator", "EditV", {Qt::Key_F2, Qt::Key_F2}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F2 twice: calculator", "EditV", {Qt::Key_F2, Qt::Key_F2}, kLengthDe, 0, 0, kCalc, "1"},
     {"F2 then F4 banner", "EditV", {Qt::Key_F2, Qt::Key_F4}, kLengthDe, 0, 0, kBanner, "1"},
-    {"F2 F4 F2 calculator", "EditV", {Qt::Key_F2, Qt::Key_F4, Qt::Key_F2}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F2 F4 F2 calculator", "EditV", {Qt::Key_F2, Qt::Key_F4, Qt::Key_F2}, kLengthDe, 0, 0, kCalc, "1"},
     {"F5 swap", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F5}, kLengthDe, 0, 1, kBanner, "1"},
     {"F6 paste", "EditN", {Qt::Key_F6}, kLengthDe, 0, 0, kBanner, "7"},
     {"F7 copy", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F7}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"F8 language", "EditV", {Qt::Key_F8}, ListPositionOf(2, false), 0, 0, kBanner, "1"},
     {"F9 all units", "EditN", {Qt::Key_F9}, kLengthDe, 0, 0, "PanelAlleEinheiten", "1"},
-    {"F2 F9 F9 calculator again", "EditV", {Qt::Key_F2, Qt::Key_F9, Qt::Key_F9}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F2 F9 F9 calculator again", "EditV", {Qt::Key_F2, Qt::Key_F9, Qt::Key_F9}, kLengthDe, 0, 0, kCalc, "1"},
 };
 
 // Keys pressed from EditV (its "1" selected), and the news a screen reader
 // then speaks, each once.
 const struct NewsCase {
   const char* tag;
-  std::vector<QKeyCombination> keys;
+  Keys keys;
   QStringList spoken;
 } kNewsCases[] = {
     {"typing: the result once the typing pauses", {Qt::Key_2, Qt::Key_5}, {QStringLiteral("Ergebnis: 25")}},
@@ -129,9 +122,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  QLineEdit* Field(const char* name) const { return Get<QLineEdit>(name); }
   umrido::ui::CategoryList* List() const { return Get<umrido::ui::CategoryList>("ListBoxUC"); }
-  const umrido::ConversionState& State() const { return form_->Conversion().State(); }
 
   // Qt raises accessibility events only while its AT-SPI bridge is on a
   // bus, which it reaches a moment after start. The sanitizer build runs
@@ -142,12 +133,13 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     heard.clear();
   }
 
-  // The finder's query typed from wherever the focus is, then `enter`.
-  void FindUnit(const char* query, Qt::KeyboardModifiers enter = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+  // The finder opened from wherever the focus is, `query` typed into it,
+  // then `then` pressed there.
+  void FindUnit(const char* query, const Keys& then = {Qt::Key_Return}) {
+    PressKeys({Qt::Key_F3});
     QVERIFY(form_->Finder() != nullptr && form_->Finder()->isVisible());
     QTest::keyClicks(form_->Finder()->Query(), QString::fromUtf8(query));
-    QTest::keyClick(form_->Finder()->Query(), Qt::Key_Return, enter);
+    PressKeys(then, form_->Finder()->Query());
   }
 
  private slots:
@@ -163,7 +155,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QFETCH(int, index);
     const KeyCase& c = kKeyCases[index];
     Field(c.field)->setFocus();
-    for (QKeyCombination key : c.keys) QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    PressKeys(c.keys);
     QCOMPARE(List()->currentRow(), c.listPosition);
     QCOMPARE(State().RowV, c.rowV);
     QCOMPARE(State().RowN, c.rowN);
@@ -175,36 +167,30 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
 
   void finderListsMovesAndCloses() {
     Field("EditN")->setFocus();
-    QTest::keyClick(Field("EditN"), Qt::Key_F3);
+    FindUnit("psi", {});
     umrido::ui::UnitFinder* finder = form_->Finder();
     const QRect place(finder->mapTo(form_.get(), QPoint(0, 0)), finder->size());
     QCOMPARE(place.left(), form_->width() - place.right() - 1);  // centred over the window
-    QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
     QCOMPARE(finder->Results()->item(0)->text(),
              QString::fromUtf8("lbf./in²=psi – Pound-force per square inch = psi – Druck"));
     QCOMPARE(finder->Highlighted(), 0);
-    QTest::keyClick(finder->Query(), Qt::Key_Down);
+    PressKeys({Qt::Key_Down}, finder->Query());
     QCOMPARE(finder->Highlighted(), 1);
-    QTest::keyClick(finder->Query(), Qt::Key_Up);
-    QTest::keyClick(finder->Query(), Qt::Key_Up);
+    PressKeys({Qt::Key_Up, Qt::Key_Up}, finder->Query());
     QCOMPARE(finder->Highlighted(), 0);
-    QTest::keyClick(finder->Query(), Qt::Key_PageDown);
+    PressKeys({Qt::Key_PageDown}, finder->Query());
     QCOMPARE(finder->Highlighted(), finder->Results()->count() - 1);
-    QTest::keyClick(finder->Query(), Qt::Key_Escape);
+    PressKeys({Qt::Key_Escape}, finder->Query());
     QVERIFY(!finder->isVisible());
     QCOMPARE(QApplication::focusWidget(), Field("EditN"));
     QCOMPARE(State().CurrentCategory, 2);
     // The second "psi" is the one of Stress.
-    QTest::keyClick(Field("EditV"), Qt::Key_F3);
-    QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
-    QTest::keyClick(finder->Query(), Qt::Key_Down);
-    QTest::keyClick(finder->Query(), Qt::Key_Return);
+    FindUnit("psi", {Qt::Key_Down, Qt::Key_Return});
     QCOMPARE(State().CurrentCategory, 23);
     QCOMPARE(Get<QLabel>("LabelV")->text(), QString::fromUtf8("lbf./in²=psi"));
     // In English the lines and the field's name are English.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
-    QTest::keyClicks(finder->Query(), QStringLiteral("nauticel"));
+    PressKeys({Qt::Key_F8});
+    FindUnit("nauticel", {});
     QCOMPARE(finder->Query()->accessibleName(), QStringLiteral("Find unit"));
     QCOMPARE(finder->Results()->item(0)->text(), QString::fromUtf8("n mile – International nauticel mile – Length"));
   }
@@ -218,7 +204,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     FindUnit("psi");
     QCOMPARE(State().CurrentCategory, kPressure);
     QCOMPARE(List()->currentRow(), ListPositionOf(kPressure, true));
-    FindUnit("bar", Qt::ShiftModifier);
+    FindUnit("bar", {Qt::SHIFT | Qt::Key_Return});
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
     QCOMPARE(Field("EditV")->text(), QStringLiteral("5"));
@@ -231,7 +217,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
     QCOMPARE(Field("EditV")->text(), QStringLiteral("2"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("8373,6"));
-    FindUnit("kj", Qt::ShiftModifier);
+    FindUnit("kj", {Qt::SHIFT | Qt::Key_Return});
     QCOMPARE(Field("EditV")->selectedText(), QStringLiteral("2"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("8,3736"));
   }
@@ -241,7 +227,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   // is reported as the list's selection.
   void finderAsAScreenReaderSeesIt() {
     ListenToScreenReaderEvents();
-    QTest::keyClick(Field("EditV"), Qt::Key_F3);
+    FindUnit("bar", {Qt::Key_Down});
     umrido::ui::UnitFinder* finder = form_->Finder();
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
     QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(finder);
@@ -253,19 +239,13 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QVERIFY(popup->indexOfChild(query) >= 0 && popup->indexOfChild(list) >= 0);
     QCOMPARE(list->role(), QAccessible::List);
     QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Gefundene Einheiten"));
-    heard.clear();
-    for (const QChar c : QStringLiteral("bar")) {
-      QTest::keyClick(finder->Query(), c.toLatin1());
-      QCOMPARE(QApplication::focusWidget(), finder->Query());
-    }
-    QTest::keyClick(finder->Query(), Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget(), finder->Query());
     QVERIFY(query->state().focused);
     QVERIFY(list->child(1)->state().selected);
     QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("UnitFinderResults")));
     QVERIFY(!WasHeard(QAccessible::Focus, QStringLiteral("UnitFinderResults")));
     // The window's shortcuts wait, as behind a popup.
-    QTest::keyClick(finder->Query(), Qt::Key_F8);
+    PressKeys({Qt::Key_F8}, finder->Query());
     QVERIFY(form_->LanguageFlag());
     QVERIFY(finder->isVisible());
     // A click elsewhere closes the finder and changes nothing else.
@@ -336,7 +316,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     spoken.clear();
     Field("EditV")->selectAll();
     for (QKeyCombination key : c.keys) {
-      QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+      PressKeys({key});
       QTest::qWait(50);  // typing fast
     }
     QTRY_COMPARE_WITH_TIMEOUT(spoken, c.spoken, 3000);
@@ -458,46 +438,40 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   void aCoveredCalculatorTakesNoKeys() {
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(Field("EditCalc"));
     QVERIFY(display->state().invisible);
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_9, Qt::Key_9, Qt::Key_F2})
-      QTest::keyClick(QApplication::focusWidget(), key);
+    PressKeys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_9, Qt::Key_9, Qt::Key_F2});
     QCOMPARE(Field("EditCalc")->text(), QStringLiteral("0"));
     QCOMPARE(Field("EditV")->text(), QStringLiteral("99"));
     QVERIFY(!display->state().invisible);
-    for (const auto& [away, back] : {std::pair(Qt::Key_F1, Qt::Key_F2), std::pair(Qt::Key_F4, Qt::Key_F2)}) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    for (Qt::Key away : {Qt::Key_F1, Qt::Key_F4}) {
+      PressKeys({Qt::SHIFT | Qt::Key_Backtab});
       QCOMPARE(QApplication::focusWidget(), Field("EditCalc"));
-      QTest::keyClick(QApplication::focusWidget(), away);
+      PressKeys({away});
       QCOMPARE(QApplication::focusWidget(), Field("EditV"));
       QVERIFY(display->state().invisible);
-      QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
-      QTest::keyClick(QApplication::focusWidget(), back);
+      PressKeys({Qt::Key_7, Qt::Key_F2});
       QCOMPARE(Field("EditCalc")->text(), QStringLiteral("0"));
       QCOMPARE(Field("EditV")->text(), QStringLiteral("7"));
     }
     // From the pad as from the display.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    PressKeys({Qt::Key_F1});
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
   }
 
   // The information text scrolls by Page Up/Down while in front, and
   // Ctrl+Q ends the program as the end button does, settings written.
   void infoTextScrollsAndCtrlQQuits() {
-    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);  // nothing to scroll yet
-    QTest::keyClick(Field("EditV"), Qt::Key_F1);
+    PressKeys({Qt::Key_PageDown, Qt::Key_F1}, Field("EditV"));  // nothing to scroll before
     auto* memo = Get<QPlainTextEdit>("MemoInfo1");
-    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);
+    PressKeys({Qt::Key_PageDown}, Field("EditV"));
     const int scrolled = memo->verticalScrollBar()->value();
     QVERIFY(scrolled > 0);
-    QTest::keyClick(Field("EditV"), Qt::Key_F4);
-    QTest::keyClick(Field("EditV"), Qt::Key_PageUp);
+    PressKeys({Qt::Key_F4, Qt::Key_PageUp}, Field("EditV"));
     QCOMPARE(memo->verticalScrollBar()->value(), scrolled);
-    QTest::keyClick(Field("EditV"), Qt::Key_F1);
-    QTest::keyClick(Field("EditV"), Qt::Key_PageUp);
+    PressKeys({Qt::Key_F1, Qt::Key_PageUp}, Field("EditV"));
     QCOMPARE(memo->verticalScrollBar()->value(), 0);
-    QTest::keyClick(Field("EditV"), Qt::Key_F8);
-    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);
+    PressKeys({Qt::Key_F8, Qt::Key_PageDown}, Field("EditV"));
     QVERIFY(Get<QPlainTextEdit>("MemoInfo2")->verticalScrollBar()->value() > 0);
-    QTest::keyClick(Field("EditV"), Qt::Key_Q, Qt::ControlModifier);
+    PressKeys({Qt::CTRL | Qt::Key_Q}, Field("EditV"));
     QVERIFY(!form_->isVisible());
     QCOMPARE(sandbox_.Read(QStringLiteral("SpracheD"))->toInt(), 0);
   }

@@ -20,6 +20,8 @@
 
 namespace umrido::test {
 
+using Keys = QList<QKeyCombination>;
+
 // Points the per-user settings store at a temporary folder for the life of
 // the process; call before anything reads settings.
 class SettingsSandbox {
@@ -125,9 +127,10 @@ struct WindowFixture {
   const ConversionState& State() const { return form_->Conversion().State(); }
   // A left click on the control named `name`.
   void Click(const char* name) const { QTest::mouseClick(Get(name), Qt::LeftButton); }
-  // Each key goes where the keyboard is when it is pressed.
-  void PressKeys(const QList<QKeyCombination>& keys) const {
-    for (QKeyCombination key : keys) QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+  // Each key goes to `to`, or else where the keyboard is when it is pressed.
+  void PressKeys(const Keys& keys, QWidget* to = nullptr) const {
+    for (QKeyCombination key : keys)
+      QTest::keyClick(to != nullptr ? to : QApplication::focusWidget(), key.key(), key.keyboardModifiers());
   }
   // The keyboard to EditV, and its text replaced by typing.
   void TypeIntoEditV(const char* text) const {
