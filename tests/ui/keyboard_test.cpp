@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "all_units_panel.h"
 #include "category_list.h"
@@ -222,26 +221,19 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Field("EditN")->text(), QStringLiteral("8,3736"));
   }
 
-  // While open, the finder, its field and its list are in the window's
-  // accessible tree; the field keeps the focus and the highlighted result
-  // is reported as the list's selection.
+  // The finder is named; the field keeps the focus and the highlighted
+  // result is reported as the list's selection, not as a focus. (Its place
+  // in the tree, the list's role and name, the focused field and the emptied
+  // list are read by a real client in ui_atspi_check.)
   void finderAsAScreenReaderSeesIt() {
     ListenToScreenReaderEvents();
     FindUnit("bar", {Qt::Key_Down});
     umrido::ui::UnitFinder* finder = form_->Finder();
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
     QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(finder);
-    QVERIFY(window->indexOfChild(popup) >= 0);
     QCOMPARE(popup->text(QAccessible::Name), QStringLiteral("Einheit suchen"));
     QVERIFY(!popup->state().invisible);
-    QAccessibleInterface* query = QAccessible::queryAccessibleInterface(finder->Query());
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(finder->Results());
-    QVERIFY(popup->indexOfChild(query) >= 0 && popup->indexOfChild(list) >= 0);
-    QCOMPARE(list->role(), QAccessible::List);
-    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Gefundene Einheiten"));
     QCOMPARE(QApplication::focusWidget(), finder->Query());
-    QVERIFY(query->state().focused);
-    QVERIFY(list->child(1)->state().selected);
+    QVERIFY(QAccessible::queryAccessibleInterface(finder->Results())->child(1)->state().selected);
     QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("UnitFinderResults")));
     QVERIFY(!WasHeard(QAccessible::Focus, QStringLiteral("UnitFinderResults")));
     // The window's shortcuts wait, as behind a popup.
@@ -252,8 +244,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, List()->mapTo(form_.get(), QPoint(20, 5)));
     QVERIFY(!finder->isVisible());
     QCOMPARE(State().CurrentCategory, 2);
-    QVERIFY(popup->state().invisible);
-    QCOMPARE(list->childCount(), 0);
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
   }
 
@@ -262,35 +252,14 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(State().RowV, 1);
   }
 
-  // The selectors' roles, names and entries as a screen reader reads them
-  // are in the AT-SPI check; here, that each pick is announced.
-  void selectorPicksAreAnnounced() {
-    ListenToScreenReaderEvents();
-    umrido::test::PickUnit(form_.get(), "ImageV", 6 * 18 + 4);
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Meter (m)")));
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Kilometer (km)")));
-    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
-    // An entry's press action picks like a press and release on its row.
-    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Get("ImageN"));
-    to->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("mile"));
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
-    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
-  }
-
-  // The all-units table is a table named by its heading, with column
-  // headers; its focused row and, while in front, its new values are told.
+  // The marked rows say so; the focused row and, while in front, the new
+  // values are told. (The table's role, name, size, headers and cells are
+  // read by a real client in ui_atspi_check.)
   void allUnitsTableAsAScreenReaderReadsIt() {
     ListenToScreenReaderEvents();
     QTest::keyClick(Field("EditV"), Qt::Key_F9);
     QTableView* table = form_->AllUnits()->Table();
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(table);
-    QCOMPARE(iface->role(), QAccessible::Table);
-    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Alle Einheiten"));
-    QAccessibleTableInterface* cells = iface->tableInterface();
-    QCOMPARE(cells->rowCount(), 21);
-    QCOMPARE(cells->columnDescription(0), QStringLiteral("Wert"));
-    QCOMPARE(cells->cellAt(6, 1)->text(QAccessible::Name), QStringLiteral("km"));
+    QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
     QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Description), QStringLiteral("Von Nach"));
     table->setFocus();
     QTest::keyClick(table, Qt::Key_End);
@@ -355,37 +324,43 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QVERIFY(!form_->LanguageFlag());
   }
 
-  // After a new quantity, a language or a swap every entry a client has read
-  // reports its new name before the marker's events, which carry it.
-  void entryNamesFollowTheUnits() {
+  // Each pick is announced. After a new quantity every entry a client has
+  // read reports its new name, rows no longer used are gone, and a swap's
+  // events say which side each entry is on. (The selectors' roles, names and
+  // entries, the names after a language switch and the events of a new
+  // quantity's marker are read by a real client in ui_atspi_check.)
+  void selectorEntriesAsAScreenReaderHearsThem() {
     ListenToScreenReaderEvents();
+    umrido::test::PickUnit(form_.get(), "ImageV", 6 * 18 + 4);
+    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Meter (m)")));
+    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Kilometer (km)")));
+    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
+    // An entry's press action picks like a press and release on its row.
+    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Get("ImageN"));
+    to->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("mile"));
+    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
+    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
     QAccessibleInterface* from = QAccessible::queryAccessibleInterface(Get("ImageV"));
     for (int row = 0; row < from->childCount(); ++row) from->child(row)->text(QAccessible::Name);
     const umrido::CategoryEntry* power = umrido::UnitCatalogue::Category(kPower);
-    const auto nameOf = [power](int row, bool german) {
+    const auto nameOf = [power](int row) {
       const umrido::UnitEntry& u = power->units[row];
-      return umrido::test::U8(u.Name(german)) + QStringLiteral(" (") + umrido::test::U8(u.Symbol(german)) +
+      return umrido::test::U8(u.Name(true)) + QStringLiteral(" (") + umrido::test::U8(u.Symbol(true)) +
              QLatin1Char(')');
     };
     QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(from->childCount(), power->unitCount);
     QVERIFY(WasHeard(QAccessible::ObjectReorder, QStringLiteral("ImageV")));
-    QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1, true)));
-    // Rows the new quantity does not use are gone for a client.
+    QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1)));
     const QString destroyed = Heard(QAccessible::ObjectDestroyed, QString());
     QCOMPARE(std::count_if(heard.cbegin(), heard.cend(), [&](const QString& h) { return h.startsWith(destroyed); }),
              2 * (21 - power->unitCount));
-    for (int row = 0; row < power->unitCount; ++row) from->child(row)->text(QAccessible::Name);
-    heard.clear();
-    QTest::keyClick(Field("EditV"), Qt::Key_F8);
-    QCOMPARE(from->child(1)->text(QAccessible::Name), nameOf(1, false));
-    QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1, false)));
-    // A swap's events say which side each entry is on.
     QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::AltModifier);
     heardInGroups.clear();
     QTest::keyClick(Field("EditV"), Qt::Key_F5);
-    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("From/") + nameOf(0, false))));
-    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("To/") + nameOf(1, false))));
+    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("Von/") + nameOf(0))));
+    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("Nach/") + nameOf(1))));
   }
 
   // Tab and back: the selection a field takes or drops with the focus is
