@@ -171,10 +171,6 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     PressKeys({Qt::Key_F9, Qt::Key_F9});
     QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelInfo"));
     QVERIFY(Get<QToolButton>("SpeedButtonInfo")->isChecked());
-    PressKeys({Qt::Key_F9, Qt::Key_F2});
-    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelRechner"));
-    PressKeys({Qt::Key_F9, Qt::Key_F4});
-    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelReklame"));
   }
 
   void resultMenuLeadsThere() {
