@@ -102,14 +102,9 @@ const struct NewsCase {
   QStringList spoken;
 } kNewsCases[] = {
     {"typing: the result once the typing pauses", {Qt::Key_2, Qt::Key_5}, {QStringLiteral("Ergebnis: 25")}},
-    {"Alt+Shift+Down: target and result", {kTargetDown}, {QStringLiteral("Nach: Dezimeter. Ergebnis: 10")}},
     {"F5: both sides",
      {Qt::ALT | Qt::Key_Down, Qt::Key_F5},
      {QStringLiteral("Von: Dezimeter. Ergebnis: 0,1"), QStringLiteral("Von: Meter. Nach: Dezimeter. Ergebnis: 1")}},
-    {"Ctrl+Down: the quantity and its units",
-     {Qt::CTRL | Qt::Key_Down},
-     {QStringLiteral("Leistung. Von: Joule pro Sekunde = Watt. Nach: Joule pro Sekunde = Watt")}},
-    {"F8: the language, in that language", {Qt::Key_F8}, {QStringLiteral("English")}},
     {"F8 twice: nothing changed", {Qt::Key_F8, Qt::Key_F8}, {}},
     {"nothing changed, nothing said", {Qt::ALT | Qt::Key_Up, Qt::Key_F5}, {}},
 };
@@ -276,7 +271,9 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   }
 
   // Each change is said once where the focus is not: a notification in the
-  // status bar, in the interface language.
+  // status bar. (Orca's words for a new target unit, a new quantity and the
+  // language switch, and the silence about a selection that comes and goes
+  // with the focus on Tab and back, are heard in ui_orca_check.)
   void newsIsSpokenOnce_data() { umrido::test::AddIndexRows(kNewsCases); }
   void newsIsSpokenOnce() {
     QFETCH(int, index);
@@ -360,22 +357,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(Field("EditV"), Qt::Key_F5);
     QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("Von/") + nameOf(0))));
     QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("Nach/") + nameOf(1))));
-  }
-
-  // Tab and back: the selection a field takes or drops with the focus is
-  // read with the focus, not told as a change of its own.
-  void aFocusPassingThroughIsNoSelectionNews() {
-    ListenToScreenReaderEvents();
-    Field("EditV")->selectAll();
-    heard.clear();
-    QTest::keyClick(Field("EditV"), Qt::Key_Tab);
-    QTest::keyClick(Field("EditN"), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
-    QVERIFY(WasHeard(QAccessible::Focus, QStringLiteral("EditN")));
-    for (const char* field : {"EditV", "EditN"}) {
-      QVERIFY2(!WasHeard(QAccessible::TextSelectionChanged, QLatin1String(field)), field);
-    }
-    QVERIFY(Field("EditV")->hasSelectedText());
   }
 
   // The window is a frame named by its title; its status bar holds the
