@@ -197,13 +197,11 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(Field("EditV"), Qt::Key_Left);
     FindUnit("psi");
     QCOMPARE(State().CurrentCategory, kPressure);
-    QCOMPARE(List()->currentRow(), ListPositionOf(kPressure, true));
     FindUnit("bar", {Qt::SHIFT | Qt::Key_Return});
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
     QCOMPARE(Field("EditV")->text(), QStringLiteral("5"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("0,34473786"));
-    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("bar"));
     // From the result field, after the copy button's key.
     QTest::keyClick(Field("EditV"), Qt::Key_F7);
     QCOMPARE(QApplication::focusWidget(), Field("EditN"));
@@ -224,9 +222,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     ListenToScreenReaderEvents();
     FindUnit("bar", {Qt::Key_Down});
     umrido::ui::UnitFinder* finder = form_->Finder();
-    QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(finder);
-    QCOMPARE(popup->text(QAccessible::Name), QStringLiteral("Einheit suchen"));
-    QVERIFY(!popup->state().invisible);
+    QCOMPARE(QAccessible::queryAccessibleInterface(finder)->text(QAccessible::Name), QStringLiteral("Einheit suchen"));
     QCOMPARE(QApplication::focusWidget(), finder->Query());
     QVERIFY(QAccessible::queryAccessibleInterface(finder->Results())->child(1)->state().selected);
     QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("UnitFinderResults")));
@@ -328,8 +324,6 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   void selectorEntriesAsAScreenReaderHearsThem() {
     ListenToScreenReaderEvents();
     umrido::test::PickUnit(form_.get(), "ImageV", 6 * 18 + 4);
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Meter (m)")));
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Kilometer (km)")));
     QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
     // An entry's press action picks like a press and release on its row.
     QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Get("ImageN"));
