@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include <utility>
+
 #include "all_units_panel.h"
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
@@ -125,17 +127,15 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(State().RowN, kKPa);
     QCOMPARE(Field("EditN")->text(), QStringLiteral("34,473786"));
     Table()->setFocus();
-    const struct {
-      QKeyCombination key;
-      int row;
-    } moves[] = {{Qt::Key_End, 20}, {Qt::Key_Up, 19},  {Qt::Key_PageUp, -1},
-                 {Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_PageDown, -1}};
-    for (const auto& move : moves) {
+    // Each key and the row it goes to (-1: a page away).
+    const std::pair<QKeyCombination, int> moves[] = {{Qt::Key_End, 20}, {Qt::Key_Up, 19},  {Qt::Key_PageUp, -1},
+                                                     {Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_PageDown, -1}};
+    for (const auto& [key, expected] : moves) {
       const int before = Table()->currentIndex().row();
-      PressKeys({move.key});
+      PressKeys({key});
       const int row = Table()->currentIndex().row();
-      if (move.row >= 0) {
-        QCOMPARE(row, move.row);
+      if (expected >= 0) {
+        QCOMPARE(row, expected);
       } else {
         QVERIFY2(std::abs(row - before) > 5, "a page moves by more than a few rows");
       }
