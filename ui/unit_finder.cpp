@@ -49,7 +49,6 @@ UnitFinder::UnitFinder(QWidget* window) : QFrame(window) {
   results_->setTextElideMode(Qt::ElideRight);
   layout->addWidget(query_);
   layout->addWidget(results_);
-  query_->installEventFilter(this);
   connect(query_, &QLineEdit::textChanged, this, &UnitFinder::Search);
   connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     Highlight(results_->row(item));
@@ -77,6 +76,8 @@ void UnitFinder::Open(bool german) {
   setGeometry(kPlace);
   raise();
   show();
+  // Filtering the whole application while open also brings the query's own
+  // keys here, ahead of the field and of the window's shortcuts.
   qApp->installEventFilter(this);
   // As for a popup: the field the finder came from keeps its selection.
   query_->setFocus(Qt::PopupFocusReason);
