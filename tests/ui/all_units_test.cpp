@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,12 +13,15 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include <utility>
+
 #include "all_units_panel.h"
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 
 using umrido::ListPositionOf;
 using umrido::UnitCatalogue;
+using umrido::test::Keys;
 using umrido::test::U8;
 using umrido::ui::AllUnitsModel;
 
@@ -36,26 +38,16 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  QLineEdit* Field(const char* name) const { return Get<QLineEdit>(name); }
-  const umrido::ConversionState& State() const { return form_->Conversion().State(); }
   AllUnitsModel* Model() const { return form_->AllUnits()->Model(); }
   QTableView* Table() const { return form_->AllUnits()->Table(); }
   QString Cell(int row, int column) const { return Model()->index(row, column).data().toString(); }
-  void Key(QKeyCombination key) const {
-    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-  }
 
-  void TypeIntoEditV(const char* text) {
-    Field("EditV")->setFocus();
-    Field("EditV")->selectAll();
-    QTest::keyClicks(Field("EditV"), QLatin1String(text));
-  }
-
-  // Pressure with psi as the source and 5 typed.
-  void FivePsi() {
+  // Pressure with psi as the source and 5 typed, the table in front.
+  void FivePsiInTheTable() {
     umrido::test::ClickListEntry(form_.get(), ListPositionOf(kPressure, true));
     umrido::test::PickUnit(form_.get(), "ImageV", 18 * kPsi + 4);
     TypeIntoEditV("5");
+    PressKeys({Qt::Key_F9});
   }
 
   // The table holds the current quantity's units in the strip's order and
@@ -82,63 +74,36 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
   void init() { StartFresh(); }
   void cleanup() { QVERIFY2(CloseWindow(), "an unexpected dialog opened"); }
 
-  void psiInBarAndAClickPicksTheTarget() {
-    FivePsi();
-    // Nothing of the panel exists before it is first asked for.
-    QVERIFY(form_->AllUnits() == nullptr);
-    Key(Qt::Key_F9);
-    QCOMPARE(Cell(kBar, AllUnitsModel::kValue), QStringLiteral("0,34473786"));
-    QCOMPARE(Cell(kKPa, AllUnitsModel::kValue), QStringLiteral("34,473786"));
-    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {},
-                      Table()->visualRect(Model()->index(kKPa, AllUnitsModel::kName)).center());
-    QCOMPARE(State().RowN, kKPa);
-    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("kPa"));
-    QCOMPARE(Field("EditN")->text(), QStringLiteral("34,473786"));
-  }
-
-  // Each kind of change, made while the table is in front.
+  // Each kind of change, made while the table is in front; and one made
+  // behind another panel, caught up when the table comes back.
   void followsEveryChange_data() {
-    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<Keys>("keys");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("keystroke") << QList<QKeyCombination>{} << QStringLiteral("12,5");
-    QTest::newRow("failed input") << QList<QKeyCombination>{} << QStringLiteral("-");
-    QTest::newRow("source pick") << QList<QKeyCombination>{Qt::ALT | Qt::Key_Down} << QString();
-    QTest::newRow("target pick") << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down} << QString();
-    QTest::newRow("swap") << QList<QKeyCombination>{Qt::ALT | Qt::Key_Down, Qt::Key_F5} << QString();
-    QTest::newRow("quantity") << QList<QKeyCombination>{Qt::CTRL | Qt::Key_Up} << QStringLiteral("3");
+    QTest::newRow("keystroke") << Keys{} << QStringLiteral("12,5");
+    QTest::newRow("failed input") << Keys{} << QStringLiteral("-");
+    QTest::newRow("source pick") << Keys{Qt::ALT | Qt::Key_Down} << QString();
+    QTest::newRow("target pick") << Keys{Qt::ALT | Qt::SHIFT | Qt::Key_Down} << QString();
+    QTest::newRow("swap") << Keys{Qt::ALT | Qt::Key_Down, Qt::Key_F5} << QString();
+    QTest::newRow("quantity") << Keys{Qt::CTRL | Qt::Key_Up} << QStringLiteral("3");
     // Druck (8) to Masse, flächenbezogen (24): from 21 units to 21 others.
-    QTest::newRow("quantity of as many units") << QList<QKeyCombination>(16, Qt::CTRL | Qt::Key_Down) << QString();
-    QTest::newRow("language") << QList<QKeyCombination>{Qt::Key_F8} << QString();
-    QTest::newRow("language and back") << QList<QKeyCombination>{Qt::ALT | Qt::SHIFT | Qt::Key_Down, Qt::Key_F8,
-                                                                 Qt::Key_F8}
-                                       << QString();
+    QTest::newRow("quantity of as many units") << Keys(16, Qt::CTRL | Qt::Key_Down) << QString();
+    QTest::newRow("language") << Keys{Qt::Key_F8} << QString();
+    QTest::newRow("language and back") << Keys{Qt::ALT | Qt::SHIFT | Qt::Key_Down, Qt::Key_F8, Qt::Key_F8} << QString();
+    QTest::newRow("behind") << Keys{Qt::Key_F9, Qt::CTRL | Qt::Key_Down, Qt::Key_F9} << QString();
   }
 
   void followsEveryChange() {
-    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(Keys, keys);
     QFETCH(QString, typed);
-    FivePsi();
-    Key(Qt::Key_F9);
-    for (QKeyCombination key : keys) Key(key);
+    FivePsiInTheTable();
+    PressKeys(keys);
     if (!typed.isEmpty()) TypeIntoEditV(qPrintable(typed));
-    CheckTableFollows();
-  }
-
-  // Behind another panel the table does not follow; in front again it has
-  // caught up.
-  void catchesUpComingToTheFront() {
-    Key(Qt::Key_F9);
-    Key(Qt::Key_F9);
-    FivePsi();
-    Key(Qt::CTRL | Qt::Key_Down);
-    Key(Qt::Key_F9);
     CheckTableFollows();
   }
 
   // A keystroke draws the new values.
   void drawsTheNewValues() {
-    FivePsi();
-    Key(Qt::Key_F9);
+    FivePsiInTheTable();
     QTest::qWait(20);
     struct PaintWatch : QObject {
       QRegion painted;
@@ -152,38 +117,38 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
     QTRY_VERIFY(watch.painted.contains(Table()->visualRect(Model()->index(kBar, AllUnitsModel::kValue))));
   }
 
-  void keysInTheTable() {
-    FivePsi();
-    Key(Qt::Key_F9);
+  // A click or Return picks the target; Ctrl+C copies a row's value.
+  void clicksAndKeysInTheTable() {
+    // Nothing of the panel exists before it is first asked for.
+    QVERIFY(form_->AllUnits() == nullptr);
+    FivePsiInTheTable();
+    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {},
+                      Table()->visualRect(Model()->index(kKPa, AllUnitsModel::kName)).center());
+    QCOMPARE(State().RowN, kKPa);
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("34,473786"));
     Table()->setFocus();
-    const struct {
-      QKeyCombination key;
-      int row;
-    } moves[] = {{Qt::Key_End, 20}, {Qt::Key_Up, 19},  {Qt::Key_PageUp, -1},
-                 {Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_PageDown, -1}};
-    for (const auto& move : moves) {
+    // Each key and the row it goes to (-1: a page away).
+    const std::pair<QKeyCombination, int> moves[] = {{Qt::Key_End, 20}, {Qt::Key_Up, 19},  {Qt::Key_PageUp, -1},
+                                                     {Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_PageDown, -1}};
+    for (const auto& [key, expected] : moves) {
       const int before = Table()->currentIndex().row();
-      Key(move.key);
+      PressKeys({key});
       const int row = Table()->currentIndex().row();
-      if (move.row >= 0) {
-        QCOMPARE(row, move.row);
+      if (expected >= 0) {
+        QCOMPARE(row, expected);
       } else {
         QVERIFY2(std::abs(row - before) > 5, "a page moves by more than a few rows");
       }
     }
-    Key(Qt::Key_Home);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Down);
-    Key(Qt::CTRL | Qt::Key_C);
+    PressKeys({Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::CTRL | Qt::Key_C});
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0,034473786"));
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Return);
+    PressKeys({Qt::Key_Down, Qt::Key_Return});
     QCOMPARE(State().RowN, kBar);
     QCOMPARE(Field("EditN")->text(), QStringLiteral("0,34473786"));
     QVERIFY(Table()->hasFocus());
 
     // The whole table, for a spreadsheet, in the interface language.
-    Key(Qt::Key_F8);
+    PressKeys({Qt::Key_F8});
     QTest::mouseClick(form_->AllUnits()->CopyKey(), Qt::LeftButton);
     const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 21);
@@ -194,25 +159,17 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
   // F9 goes back to what was in front, with the panel buttons as they were;
   // the table takes the keyboard only while in front.
   void panelsAndFocus() {
-    Key(Qt::Key_F2);
-    Key(Qt::Key_F9);
+    PressKeys({Qt::Key_F2, Qt::Key_F9});
     QVERIFY(!Get<QToolButton>("SpeedButtonRechner")->isChecked());
     QCOMPARE(Table()->focusPolicy(), Qt::StrongFocus);
     Table()->setFocus();
-    Key(Qt::Key_F1);
+    PressKeys({Qt::Key_F1});
     QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelInfo"));
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
     QCOMPARE(Table()->focusPolicy(), Qt::NoFocus);
-    Key(Qt::Key_F9);
-    Key(Qt::Key_F9);
+    PressKeys({Qt::Key_F9, Qt::Key_F9});
     QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelInfo"));
     QVERIFY(Get<QToolButton>("SpeedButtonInfo")->isChecked());
-    Key(Qt::Key_F9);
-    Key(Qt::Key_F2);
-    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelRechner"));
-    Key(Qt::Key_F9);
-    Key(Qt::Key_F4);
-    QCOMPARE(form_->FrontPanel()->objectName(), QStringLiteral("PanelReklame"));
   }
 
   void resultMenuLeadsThere() {
@@ -230,10 +187,8 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
   // Names cut short show whole as tool tips, the one exception to the
   // status line.
   void toolTipsShowWholeNames() {
-    FivePsi();
-    Key(Qt::Key_F9);
-    const QModelIndex name = Model()->index(6, AllUnitsModel::kName);
-    const QPoint at = Table()->visualRect(name).center();
+    FivePsiInTheTable();
+    const QPoint at = Table()->visualRect(Model()->index(6, AllUnitsModel::kName)).center();
     QHelpEvent help(QEvent::ToolTip, at, Table()->viewport()->mapToGlobal(at));
     QApplication::sendEvent(Table()->viewport(), &help);
     QTRY_VERIFY(QToolTip::isVisible());

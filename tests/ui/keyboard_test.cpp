@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "all_units_panel.h"
 #include "category_list.h"
@@ -24,12 +23,12 @@
 #include "unit_finder.h"
 
 using umrido::ListPositionOf;
+using umrido::test::Keys;
 
 namespace {
 
 constexpr int kLengthDe = 19;  // German list position of Length, the default
 constexpr int kPressure = 22;
-constexpr int kPower = 29;  // the quantity after Length in the German list
 
 // What a screen reader was told: "<event type> <source>", the source being
 // the object's name, or the entry's name for a selector entry; and, for the
@@ -47,14 +46,12 @@ void Listen(QAccessibleEvent* e) {
   QAccessibleInterface* iface = e->accessibleInterface();
   if (iface == nullptr) return;
   QString source = e->object() != nullptr ? e->object()->objectName() : QString();
-  if (source.isEmpty() && iface != nullptr) source = iface->text(QAccessible::Name);
+  if (source.isEmpty()) source = iface->text(QAccessible::Name);
   heard << Heard(e->type(), source);
-  if (e->object() == nullptr && iface != nullptr && iface->parent() != nullptr) {
+  if (e->object() == nullptr && iface->parent() != nullptr)
     heardInGroups << Heard(e->type(), iface->parent()->text(QAccessible::Name) + QLatin1Char('/') + source);
-  }
-  if (e->type() == QAccessible::ObjectShow && source == QLatin1String("Announcement")) {
+  if (e->type() == QAccessible::ObjectShow && source == QLatin1String("Announcement"))
     spoken << iface->text(QAccessible::Name);
-  }
 }
 
 bool WasHeard(QAccessible::Event type, const QString& source) { return heard.contains(Heard(type, source)); }
@@ -63,62 +60,48 @@ bool WasHeard(QAccessible::Event type, const QString& source) { return heard.con
 constexpr QKeyCombination kTargetDown = Qt::ALT | Qt::SHIFT | Qt::Key_Down;
 constexpr QKeyCombination kTargetUp = Qt::ALT | Qt::SHIFT | Qt::Key_Up;
 constexpr const char* kBanner = "PanelReklame";
+constexpr const char* kCalc = "PanelRechner";
 const struct KeyCase {
   const char* tag;
   const char* field;
-  std::vector<QKeyCombination> keys;
+  Keys keys;
   int listPosition;
   int rowV, rowN;
   const char* front;
   const char* editN;
 } kKeyCases[] = {
     {"Ctrl+Down from EditN", "EditN", {Qt::CTRL | Qt::Key_Down}, kLengthDe + 1, 0, 0, kBanner, "1"},
-    {"Ctrl+PgUp from the pad",
-     "EditV",
-     {Qt::Key_F2, Qt::CTRL | Qt::Key_PageUp},
-     kLengthDe - 1,
-     0,
-     0,
-     "PanelRechner",
-     "1"},
-    {"Ctrl+PgDown stops at the last quantity", "EditV", std::vector<QKeyCombination>(52, Qt::CTRL | Qt::Key_PageDown),
-     50, 0, 0, kBanner, "1"},
+    {"Ctrl+PgUp from the pad", "EditV", {Qt::Key_F2, Qt::CTRL | Qt::Key_PageUp}, kLengthDe - 1, 0, 0, kCalc, "1"},
+    {"Ctrl+PgDown stops at the end", "EditV", Keys(52, Qt::CTRL | Qt::Key_PageDown), 50, 0, 0, kBanner, "1"},
     {"Alt+Down", "EditV", {Qt::ALT | Qt::Key_Down}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"Alt+Up stops at the first row", "EditV", {Qt::ALT | Qt::Key_Up}, kLengthDe, 0, 0, kBanner, "1"},
-    {"Alt+Shift+Down from the pad", "EditV", {Qt::Key_F2, kTargetDown}, kLengthDe, 0, 1, "PanelRechner", "10"},
-    {"Alt+Shift+Down to the last row", "EditV", std::vector<QKeyCombination>(22, kTargetDown), kLengthDe, 0, 20,
-     kBanner, nullptr},
+    {"Alt+Shift+Down from the pad", "EditV", {Qt::Key_F2, kTargetDown}, kLengthDe, 0, 1, kCalc, "10"},
+    {"Alt+Shift+Down to the last row", "EditV", Keys(22, kTargetDown), kLengthDe, 0, 20, kBanner, nullptr},
     {"Alt+Shift+Down then Up", "EditN", {kTargetDown, kTargetUp}, kLengthDe, 0, 0, kBanner, "1"},
     {"F1 twice: information", "EditN", {Qt::Key_F1, Qt::Key_F1}, kLengthDe, 0, 0, "PanelInfo", "1"},
-    {"F2 twice: calculator", "EditV", {Qt::Key_F2, Qt::Key_F2}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F2 twice: calculator", "EditV", {Qt::Key_F2, Qt::Key_F2}, kLengthDe, 0, 0, kCalc, "1"},
     {"F2 then F4 banner", "EditV", {Qt::Key_F2, Qt::Key_F4}, kLengthDe, 0, 0, kBanner, "1"},
-    {"F2 F4 F2 calculator", "EditV", {Qt::Key_F2, Qt::Key_F4, Qt::Key_F2}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F2 F4 F2 calculator", "EditV", {Qt::Key_F2, Qt::Key_F4, Qt::Key_F2}, kLengthDe, 0, 0, kCalc, "1"},
     {"F5 swap", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F5}, kLengthDe, 0, 1, kBanner, "1"},
     {"F6 paste", "EditN", {Qt::Key_F6}, kLengthDe, 0, 0, kBanner, "7"},
     {"F7 copy", "EditV", {Qt::ALT | Qt::Key_Down, Qt::Key_F7}, kLengthDe, 1, 0, kBanner, "0,1"},
     {"F8 language", "EditV", {Qt::Key_F8}, ListPositionOf(2, false), 0, 0, kBanner, "1"},
     {"F9 all units", "EditN", {Qt::Key_F9}, kLengthDe, 0, 0, "PanelAlleEinheiten", "1"},
-    {"F2 F9 F9 calculator again", "EditV", {Qt::Key_F2, Qt::Key_F9, Qt::Key_F9}, kLengthDe, 0, 0, "PanelRechner", "1"},
+    {"F9 F2 calculator", "EditV", {Qt::Key_F9, Qt::Key_F2}, kLengthDe, 0, 0, kCalc, "1"},
+    {"F2 F9 F4 banner", "EditV", {Qt::Key_F2, Qt::Key_F9, Qt::Key_F4}, kLengthDe, 0, 0, kBanner, "1"},
 };
 
 // Keys pressed from EditV (its "1" selected), and the news a screen reader
 // then speaks, each once.
 const struct NewsCase {
   const char* tag;
-  std::vector<QKeyCombination> keys;
+  Keys keys;
   QStringList spoken;
 } kNewsCases[] = {
     {"typing: the result once the typing pauses", {Qt::Key_2, Qt::Key_5}, {QStringLiteral("Ergebnis: 25")}},
-    {"Alt+Shift+Down: the target unit with the result",
-     {kTargetDown},
-     {QStringLiteral("Nach: Dezimeter. Ergebnis: 10")}},
     {"F5: both sides",
      {Qt::ALT | Qt::Key_Down, Qt::Key_F5},
      {QStringLiteral("Von: Dezimeter. Ergebnis: 0,1"), QStringLiteral("Von: Meter. Nach: Dezimeter. Ergebnis: 1")}},
-    {"Ctrl+Down: the quantity and its units",
-     {Qt::CTRL | Qt::Key_Down},
-     {QStringLiteral("Leistung. Von: Joule pro Sekunde = Watt. Nach: Joule pro Sekunde = Watt")}},
-    {"F8: the language, in that language", {Qt::Key_F8}, {QStringLiteral("English")}},
     {"F8 twice: nothing changed", {Qt::Key_F8, Qt::Key_F8}, {}},
     {"nothing changed, nothing said", {Qt::ALT | Qt::Key_Up, Qt::Key_F5}, {}},
 };
@@ -129,9 +112,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  QLineEdit* Field(const char* name) const { return Get<QLineEdit>(name); }
   umrido::ui::CategoryList* List() const { return Get<umrido::ui::CategoryList>("ListBoxUC"); }
-  const umrido::ConversionState& State() const { return form_->Conversion().State(); }
 
   // Qt raises accessibility events only while its AT-SPI bridge is on a
   // bus, which it reaches a moment after start. The sanitizer build runs
@@ -140,14 +121,16 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     if (qEnvironmentVariableIsSet("UMRIDO_NO_A11Y_BUS")) QSKIP("no accessibility bus in this build");
     QTRY_VERIFY(QAccessible::isActive());
     heard.clear();
+    spoken.clear();
   }
 
-  // The finder's query typed from wherever the focus is, then `enter`.
-  void FindUnit(const char* query, Qt::KeyboardModifiers enter = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+  // The finder opened from wherever the focus is, `query` typed into it,
+  // then `then` pressed there.
+  void FindUnit(const char* query, const Keys& then = {Qt::Key_Return}) {
+    PressKeys({Qt::Key_F3});
     QVERIFY(form_->Finder() != nullptr && form_->Finder()->isVisible());
     QTest::keyClicks(form_->Finder()->Query(), QString::fromUtf8(query));
-    QTest::keyClick(form_->Finder()->Query(), Qt::Key_Return, enter);
+    PressKeys(then, form_->Finder()->Query());
   }
 
  private slots:
@@ -163,7 +146,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QFETCH(int, index);
     const KeyCase& c = kKeyCases[index];
     Field(c.field)->setFocus();
-    for (QKeyCombination key : c.keys) QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    PressKeys(c.keys);
     QCOMPARE(List()->currentRow(), c.listPosition);
     QCOMPARE(State().RowV, c.rowV);
     QCOMPARE(State().RowN, c.rowN);
@@ -175,36 +158,30 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
 
   void finderListsMovesAndCloses() {
     Field("EditN")->setFocus();
-    QTest::keyClick(Field("EditN"), Qt::Key_F3);
+    FindUnit("psi", {});
     umrido::ui::UnitFinder* finder = form_->Finder();
     const QRect place(finder->mapTo(form_.get(), QPoint(0, 0)), finder->size());
     QCOMPARE(place.left(), form_->width() - place.right() - 1);  // centred over the window
-    QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
     QCOMPARE(finder->Results()->item(0)->text(),
              QString::fromUtf8("lbf./in²=psi – Pound-force per square inch = psi – Druck"));
     QCOMPARE(finder->Highlighted(), 0);
-    QTest::keyClick(finder->Query(), Qt::Key_Down);
+    PressKeys({Qt::Key_Down}, finder->Query());
     QCOMPARE(finder->Highlighted(), 1);
-    QTest::keyClick(finder->Query(), Qt::Key_Up);
-    QTest::keyClick(finder->Query(), Qt::Key_Up);
+    PressKeys({Qt::Key_Up, Qt::Key_Up}, finder->Query());
     QCOMPARE(finder->Highlighted(), 0);
-    QTest::keyClick(finder->Query(), Qt::Key_PageDown);
+    PressKeys({Qt::Key_PageDown}, finder->Query());
     QCOMPARE(finder->Highlighted(), finder->Results()->count() - 1);
-    QTest::keyClick(finder->Query(), Qt::Key_Escape);
+    PressKeys({Qt::Key_Escape}, finder->Query());
     QVERIFY(!finder->isVisible());
     QCOMPARE(QApplication::focusWidget(), Field("EditN"));
     QCOMPARE(State().CurrentCategory, 2);
     // The second "psi" is the one of Stress.
-    QTest::keyClick(Field("EditV"), Qt::Key_F3);
-    QTest::keyClicks(finder->Query(), QStringLiteral("psi"));
-    QTest::keyClick(finder->Query(), Qt::Key_Down);
-    QTest::keyClick(finder->Query(), Qt::Key_Return);
+    FindUnit("psi", {Qt::Key_Down, Qt::Key_Return});
     QCOMPARE(State().CurrentCategory, 23);
     QCOMPARE(Get<QLabel>("LabelV")->text(), QString::fromUtf8("lbf./in²=psi"));
     // In English the lines and the field's name are English.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
-    QTest::keyClicks(finder->Query(), QStringLiteral("nauticel"));
+    PressKeys({Qt::Key_F8});
+    FindUnit("nauticel", {});
     QCOMPARE(finder->Query()->accessibleName(), QStringLiteral("Find unit"));
     QCOMPARE(finder->Results()->item(0)->text(), QString::fromUtf8("n mile – International nauticel mile – Length"));
   }
@@ -217,13 +194,11 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClick(Field("EditV"), Qt::Key_Left);
     FindUnit("psi");
     QCOMPARE(State().CurrentCategory, kPressure);
-    QCOMPARE(List()->currentRow(), ListPositionOf(kPressure, true));
-    FindUnit("bar", Qt::ShiftModifier);
+    FindUnit("bar", {Qt::SHIFT | Qt::Key_Return});
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
     QCOMPARE(Field("EditV")->text(), QStringLiteral("5"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("0,34473786"));
-    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("bar"));
     // From the result field, after the copy button's key.
     QTest::keyClick(Field("EditV"), Qt::Key_F7);
     QCOMPARE(QApplication::focusWidget(), Field("EditN"));
@@ -231,49 +206,32 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
     QCOMPARE(Field("EditV")->text(), QStringLiteral("2"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("8373,6"));
-    FindUnit("kj", Qt::ShiftModifier);
+    FindUnit("kj", {Qt::SHIFT | Qt::Key_Return});
     QCOMPARE(Field("EditV")->selectedText(), QStringLiteral("2"));
     QCOMPARE(Field("EditN")->text(), QStringLiteral("8,3736"));
   }
 
-  // While open, the finder, its field and its list are in the window's
-  // accessible tree; the field keeps the focus and the highlighted result
-  // is reported as the list's selection.
+  // The finder is named; the field keeps the focus and the highlighted
+  // result is reported as the list's selection, not as a focus. (Its place
+  // in the tree, the list's role and name, the focused field and the emptied
+  // list are read by a real client in ui_atspi_check.)
   void finderAsAScreenReaderSeesIt() {
     ListenToScreenReaderEvents();
-    QTest::keyClick(Field("EditV"), Qt::Key_F3);
+    FindUnit("bar", {Qt::Key_Down});
     umrido::ui::UnitFinder* finder = form_->Finder();
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
-    QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(finder);
-    QVERIFY(window->indexOfChild(popup) >= 0);
-    QCOMPARE(popup->text(QAccessible::Name), QStringLiteral("Einheit suchen"));
-    QVERIFY(!popup->state().invisible);
-    QAccessibleInterface* query = QAccessible::queryAccessibleInterface(finder->Query());
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(finder->Results());
-    QVERIFY(popup->indexOfChild(query) >= 0 && popup->indexOfChild(list) >= 0);
-    QCOMPARE(list->role(), QAccessible::List);
-    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Gefundene Einheiten"));
-    heard.clear();
-    for (const QChar c : QStringLiteral("bar")) {
-      QTest::keyClick(finder->Query(), c.toLatin1());
-      QCOMPARE(QApplication::focusWidget(), finder->Query());
-    }
-    QTest::keyClick(finder->Query(), Qt::Key_Down);
+    QCOMPARE(QAccessible::queryAccessibleInterface(finder)->text(QAccessible::Name), QStringLiteral("Einheit suchen"));
     QCOMPARE(QApplication::focusWidget(), finder->Query());
-    QVERIFY(query->state().focused);
-    QVERIFY(list->child(1)->state().selected);
+    QVERIFY(QAccessible::queryAccessibleInterface(finder->Results())->child(1)->state().selected);
     QVERIFY(WasHeard(QAccessible::SelectionAdd, QStringLiteral("UnitFinderResults")));
     QVERIFY(!WasHeard(QAccessible::Focus, QStringLiteral("UnitFinderResults")));
     // The window's shortcuts wait, as behind a popup.
-    QTest::keyClick(finder->Query(), Qt::Key_F8);
+    PressKeys({Qt::Key_F8}, finder->Query());
     QVERIFY(form_->LanguageFlag());
     QVERIFY(finder->isVisible());
     // A click elsewhere closes the finder and changes nothing else.
     QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, List()->mapTo(form_.get(), QPoint(20, 5)));
     QVERIFY(!finder->isVisible());
     QCOMPARE(State().CurrentCategory, 2);
-    QVERIFY(popup->state().invisible);
-    QCOMPARE(list->childCount(), 0);
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
   }
 
@@ -282,35 +240,14 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(State().RowV, 1);
   }
 
-  // The selectors' roles, names and entries as a screen reader reads them
-  // are in the AT-SPI check; here, that each pick is announced.
-  void selectorPicksAreAnnounced() {
-    ListenToScreenReaderEvents();
-    umrido::test::PickUnit(form_.get(), "ImageV", 6 * 18 + 4);
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Meter (m)")));
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Kilometer (km)")));
-    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
-    // An entry's press action picks like a press and release on its row.
-    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Get("ImageN"));
-    to->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("mile"));
-    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
-    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
-  }
-
-  // The all-units table is a table named by its heading, with column
-  // headers; its focused row and, while in front, its new values are told.
+  // The marked rows say so; the focused row and, while in front, the new
+  // values are told. (The table's role, name, size, headers and cells are
+  // read by a real client in ui_atspi_check.)
   void allUnitsTableAsAScreenReaderReadsIt() {
     ListenToScreenReaderEvents();
     QTest::keyClick(Field("EditV"), Qt::Key_F9);
     QTableView* table = form_->AllUnits()->Table();
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(table);
-    QCOMPARE(iface->role(), QAccessible::Table);
-    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Alle Einheiten"));
-    QAccessibleTableInterface* cells = iface->tableInterface();
-    QCOMPARE(cells->rowCount(), 21);
-    QCOMPARE(cells->columnDescription(0), QStringLiteral("Wert"));
-    QCOMPARE(cells->cellAt(6, 1)->text(QAccessible::Name), QStringLiteral("km"));
+    QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
     QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Description), QStringLiteral("Von Nach"));
     table->setFocus();
     QTest::keyClick(table, Qt::Key_End);
@@ -327,16 +264,17 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   }
 
   // Each change is said once where the focus is not: a notification in the
-  // status bar, in the interface language.
+  // status bar. (Orca's words for a new target unit, a new quantity and the
+  // language switch, and the silence about a selection that comes and goes
+  // with the focus on Tab and back, are heard in ui_orca_check.)
   void newsIsSpokenOnce_data() { umrido::test::AddIndexRows(kNewsCases); }
   void newsIsSpokenOnce() {
     QFETCH(int, index);
     const NewsCase& c = kNewsCases[index];
     ListenToScreenReaderEvents();
-    spoken.clear();
     Field("EditV")->selectAll();
     for (QKeyCombination key : c.keys) {
-      QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+      PressKeys({key});
       QTest::qWait(50);  // typing fast
     }
     QTRY_COMPARE_WITH_TIMEOUT(spoken, c.spoken, 3000);
@@ -345,22 +283,11 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
   }
 
-  // A key click hands the calculator's display the focus, where the reader
-  // reads it itself: nothing is told beside.
-  void calculatorDisplayIsNotToldWhereTheFocusIs() {
-    ListenToScreenReaderEvents();
-    QTest::keyClick(Field("EditV"), Qt::Key_F2);
-    spoken.clear();
-    Get<QAbstractButton>("SpeedButtonZiffer7")->click();
-    QCOMPARE(QApplication::focusWidget(), Field("EditCalc"));
-    QTest::keyClicks(Field("EditCalc"), QStringLiteral("3"));
-    QTest::qWait(100);
-    QCOMPARE(spoken, QStringList());
-  }
-
-  // With the pad's focus, each key pressed is told by the display's text,
-  // and the shortcuts still reach the window.
-  void padPressesAreSpoken() {
+  // With the pad's focus each key pressed is told by the display's text; a
+  // click on a key hands the display the focus, where the reader reads it
+  // itself: nothing is told beside. (Shortcuts from the pad are pressed in
+  // ui_atspi_check.)
+  void calculatorIsToldOnlyAwayFromItsDisplay() {
     ListenToScreenReaderEvents();
     QTest::keyClick(Field("EditV"), Qt::Key_F2);
     spoken.clear();
@@ -371,57 +298,46 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QTRY_COMPARE(spoken.value(spoken.size() - 1), QStringLiteral("1024"));
     QCOMPARE(spoken.first(), QStringLiteral("2"));
     QVERIFY(QApplication::focusWidget() != Field("EditCalc"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
-    QVERIFY(!form_->LanguageFlag());
+    spoken.clear();
+    Get<QAbstractButton>("SpeedButtonZiffer7")->click();
+    QCOMPARE(QApplication::focusWidget(), Field("EditCalc"));
+    QTest::keyClicks(Field("EditCalc"), QStringLiteral("3"));
+    QTest::qWait(100);
+    QCOMPARE(spoken, QStringList());
   }
 
-  // After a new quantity, a language or a swap every entry a client has read
-  // reports its new name before the marker's events, which carry it.
-  void entryNamesFollowTheUnits() {
+  // Each pick is announced. After a new quantity every entry a client has
+  // read reports its new name, rows no longer used are gone, and a swap's
+  // events say which side each entry is on. (The selectors' roles, names and
+  // entries, the names after a language switch and the events of a new
+  // quantity's marker are read by a real client in ui_atspi_check.)
+  void selectorEntriesAsAScreenReaderHearsThem() {
     ListenToScreenReaderEvents();
+    umrido::test::PickUnit(form_.get(), "ImageV", 6 * 18 + 4);
+    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageV")));
+    // An entry's press action picks like a press and release on its row.
+    QAccessibleInterface* to = QAccessible::queryAccessibleInterface(Get("ImageN"));
+    to->child(7)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(Get<QLabel>("LabelN")->text(), QStringLiteral("mile"));
+    QVERIFY(WasHeard(QAccessible::StateChanged, QStringLiteral("Statute mile (Meile) (mile)")));
+    QVERIFY(WasHeard(QAccessible::SelectionWithin, QStringLiteral("ImageN")));
     QAccessibleInterface* from = QAccessible::queryAccessibleInterface(Get("ImageV"));
     for (int row = 0; row < from->childCount(); ++row) from->child(row)->text(QAccessible::Name);
-    const umrido::CategoryEntry* power = umrido::UnitCatalogue::Category(kPower);
-    const auto nameOf = [power](int row, bool german) {
-      const umrido::UnitEntry& u = power->units[row];
-      return umrido::test::U8(u.Name(german)) + QStringLiteral(" (") + umrido::test::U8(u.Symbol(german)) +
-             QLatin1Char(')');
-    };
+    // Power, the next quantity, has 17 units.
+    const QString watt = QStringLiteral("Joule pro Sekunde = Watt (J/s = W)");
+    const QString kilowatt = QStringLiteral("Kilowatt (kW)");
     QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(from->childCount(), power->unitCount);
+    QCOMPARE(from->childCount(), 17);
     QVERIFY(WasHeard(QAccessible::ObjectReorder, QStringLiteral("ImageV")));
-    QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1, true)));
-    // Rows the new quantity does not use are gone for a client.
+    QVERIFY(WasHeard(QAccessible::NameChanged, kilowatt));
     const QString destroyed = Heard(QAccessible::ObjectDestroyed, QString());
     QCOMPARE(std::count_if(heard.cbegin(), heard.cend(), [&](const QString& h) { return h.startsWith(destroyed); }),
-             2 * (21 - power->unitCount));
-    for (int row = 0; row < power->unitCount; ++row) from->child(row)->text(QAccessible::Name);
-    heard.clear();
-    QTest::keyClick(Field("EditV"), Qt::Key_F8);
-    QCOMPARE(from->child(1)->text(QAccessible::Name), nameOf(1, false));
-    QVERIFY(WasHeard(QAccessible::NameChanged, nameOf(1, false)));
-    // A swap's events say which side each entry is on.
+             2 * (21 - 17));
     QTest::keyClick(Field("EditV"), Qt::Key_Down, Qt::AltModifier);
     heardInGroups.clear();
     QTest::keyClick(Field("EditV"), Qt::Key_F5);
-    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("From/") + nameOf(0, false))));
-    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("To/") + nameOf(1, false))));
-  }
-
-  // Tab and back: the selection a field takes or drops with the focus is
-  // read with the focus, not told as a change of its own.
-  void aFocusPassingThroughIsNoSelectionNews() {
-    ListenToScreenReaderEvents();
-    Field("EditV")->selectAll();
-    heard.clear();
-    QTest::keyClick(Field("EditV"), Qt::Key_Tab);
-    QTest::keyClick(Field("EditN"), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
-    QVERIFY(WasHeard(QAccessible::Focus, QStringLiteral("EditN")));
-    for (const char* field : {"EditV", "EditN"}) {
-      QVERIFY2(!WasHeard(QAccessible::TextSelectionChanged, QLatin1String(field)), field);
-    }
-    QVERIFY(Field("EditV")->hasSelectedText());
+    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("Von/") + watt)));
+    QVERIFY(heardInGroups.contains(Heard(QAccessible::StateChanged, QStringLiteral("Nach/") + kilowatt)));
   }
 
   // The window is a frame named by its title; its status bar holds the
@@ -430,8 +346,7 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form_.get());
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("UMRIDO (Einheiten-Umrechner)"));
-    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(Get("PanelStatus"));
-    QCOMPARE(status->role(), QAccessible::StatusBar);
+    QCOMPARE(QAccessible::queryAccessibleInterface(Get("PanelStatus"))->role(), QAccessible::StatusBar);
     QAccessibleInterface* news = QAccessible::queryAccessibleInterface(Get("Announcement"));
     QCOMPARE(news->role(), QAccessible::Notification);
     QCOMPARE(news->parent()->object(), Get("PanelStatus"));
@@ -458,46 +373,40 @@ class KeyboardTest : public QObject, umrido::test::WindowFixture {
   void aCoveredCalculatorTakesNoKeys() {
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(Field("EditCalc"));
     QVERIFY(display->state().invisible);
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_9, Qt::Key_9, Qt::Key_F2})
-      QTest::keyClick(QApplication::focusWidget(), key);
+    PressKeys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_9, Qt::Key_9, Qt::Key_F2});
     QCOMPARE(Field("EditCalc")->text(), QStringLiteral("0"));
     QCOMPARE(Field("EditV")->text(), QStringLiteral("99"));
     QVERIFY(!display->state().invisible);
-    for (const auto& [away, back] : {std::pair(Qt::Key_F1, Qt::Key_F2), std::pair(Qt::Key_F4, Qt::Key_F2)}) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    for (Qt::Key away : {Qt::Key_F1, Qt::Key_F4}) {
+      PressKeys({Qt::SHIFT | Qt::Key_Backtab});
       QCOMPARE(QApplication::focusWidget(), Field("EditCalc"));
-      QTest::keyClick(QApplication::focusWidget(), away);
+      PressKeys({away});
       QCOMPARE(QApplication::focusWidget(), Field("EditV"));
       QVERIFY(display->state().invisible);
-      QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
-      QTest::keyClick(QApplication::focusWidget(), back);
+      PressKeys({Qt::Key_7, Qt::Key_F2});
       QCOMPARE(Field("EditCalc")->text(), QStringLiteral("0"));
       QCOMPARE(Field("EditV")->text(), QStringLiteral("7"));
     }
     // From the pad as from the display.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    PressKeys({Qt::Key_F1});
     QCOMPARE(QApplication::focusWidget(), Field("EditV"));
   }
 
   // The information text scrolls by Page Up/Down while in front, and
   // Ctrl+Q ends the program as the end button does, settings written.
   void infoTextScrollsAndCtrlQQuits() {
-    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);  // nothing to scroll yet
-    QTest::keyClick(Field("EditV"), Qt::Key_F1);
+    PressKeys({Qt::Key_PageDown, Qt::Key_F1}, Field("EditV"));  // nothing to scroll before
     auto* memo = Get<QPlainTextEdit>("MemoInfo1");
-    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);
+    PressKeys({Qt::Key_PageDown}, Field("EditV"));
     const int scrolled = memo->verticalScrollBar()->value();
     QVERIFY(scrolled > 0);
-    QTest::keyClick(Field("EditV"), Qt::Key_F4);
-    QTest::keyClick(Field("EditV"), Qt::Key_PageUp);
+    PressKeys({Qt::Key_F4, Qt::Key_PageUp}, Field("EditV"));
     QCOMPARE(memo->verticalScrollBar()->value(), scrolled);
-    QTest::keyClick(Field("EditV"), Qt::Key_F1);
-    QTest::keyClick(Field("EditV"), Qt::Key_PageUp);
+    PressKeys({Qt::Key_F1, Qt::Key_PageUp}, Field("EditV"));
     QCOMPARE(memo->verticalScrollBar()->value(), 0);
-    QTest::keyClick(Field("EditV"), Qt::Key_F8);
-    QTest::keyClick(Field("EditV"), Qt::Key_PageDown);
+    PressKeys({Qt::Key_F8, Qt::Key_PageDown}, Field("EditV"));
     QVERIFY(Get<QPlainTextEdit>("MemoInfo2")->verticalScrollBar()->value() > 0);
-    QTest::keyClick(Field("EditV"), Qt::Key_Q, Qt::ControlModifier);
+    PressKeys({Qt::CTRL | Qt::Key_Q}, Field("EditV"));
     QVERIFY(!form_->isVisible());
     QCOMPARE(sandbox_.Read(QStringLiteral("SpracheD"))->toInt(), 0);
   }

@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTest>
 
 #include "category_list.h"
 

@@ -2,8 +2,9 @@
 // dialogs, and helpers to drive the real window.
 #pragma once
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QObject>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +19,8 @@
 #include "form_uc.h"
 
 namespace umrido::test {
+
+using Keys = QList<QKeyCombination>;
 
 // Points the per-user settings store at a temporary folder for the life of
 // the process; call before anything reads settings.
@@ -120,8 +123,21 @@ struct WindowFixture {
   T* Get(const char* name) const {
     return Find<T>(form_.get(), name);
   }
+  QLineEdit* Field(const char* name) const { return Get<QLineEdit>(name); }
+  const ConversionState& State() const { return form_->Conversion().State(); }
   // A left click on the control named `name`.
   void Click(const char* name) const { QTest::mouseClick(Get(name), Qt::LeftButton); }
+  // Each key goes to `to`, or else where the keyboard is when it is pressed.
+  void PressKeys(const Keys& keys, QWidget* to = nullptr) const {
+    for (QKeyCombination key : keys)
+      QTest::keyClick(to != nullptr ? to : QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+  }
+  // The keyboard to EditV, and its text replaced by typing.
+  void TypeIntoEditV(const char* text) const {
+    Field("EditV")->setFocus();
+    Field("EditV")->selectAll();
+    QTest::keyClicks(Field("EditV"), QLatin1String(text));
+  }
   // Closes the window; false if an unexpected dialog opened meanwhile.
   bool CloseWindow() {
     form_.reset();
