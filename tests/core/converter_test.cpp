@@ -80,8 +80,9 @@ TEST(Converter, ShowsTheResultInEightDigitsWithEitherSeparator) {
   }
 }
 
-// Keys typed into an empty field (Length, m -> m), then EditV, its caret and
-// EditN; U'\x7f' stands for the Delete key, U'\x01' puts the caret at the
+// Keys typed into an empty field of a converter started in Temperature (as
+// from the stored quantity: the same unit on both sides, no offsets), then
+// EditV, its caret and EditN; U'\x7f' stands for the Delete key, U'\x01' puts the caret at the
 // start, U'\x02' selects all. Every row runs with the point too, with the
 // comma and point keys swapped.
 TEST(Converter, KeystrokesAreFilteredAndUndone) {
@@ -101,7 +102,7 @@ TEST(Converter, KeystrokesAreFilteredAndUndone) {
   };
   for (const auto& [name, keys, text, caret, result] : cases) {
     for (bool point : {false, true}) {
-      Converter c(point, true, 2);
+      Converter c(point, true, kTemperature);
       Enter(c, "");
       for (char32_t key : keys) {
         if (key == U'\x7f') {
