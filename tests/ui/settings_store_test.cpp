@@ -13,11 +13,6 @@
 using Raw = umrido::ui::RawSettings;
 using Settings = umrido::ui::StoredSettings;
 
-Q_DECLARE_METATYPE(Raw)
-Q_DECLARE_METATYPE(Settings)
-
-namespace {
-
 constexpr int kLength = 2;
 constexpr int kPressure = 22;
 constexpr int kSiPrefix = 0;
@@ -25,7 +20,9 @@ constexpr int kSiPrefix = 0;
 // Who holds the settings file's lock when the window closes.
 enum Lock { kFree, kFolder, kOtherHost };
 
-}  // namespace
+Q_DECLARE_METATYPE(Raw)
+Q_DECLARE_METATYPE(Settings)
+Q_DECLARE_METATYPE(Lock)
 
 class SettingsStoreTest : public QObject {
   Q_OBJECT
@@ -46,42 +43,34 @@ class SettingsStoreTest : public QObject {
   }
 
  private slots:
-  void init() {
-    QFile::remove(File());
-    QFile::remove(LockFile());
-    QDir(LockFile()).removeRecursively();
-  }
+  void init() { QDir(sandbox_.Path() + QStringLiteral("/Taloma")).removeRecursively(); }
 
   // A close saves only a file that was read cleanly at start and whose lock
   // it gets within about a second; a file not saved keeps whatever the user
   // or another program kept there, and so does a saved one beside our keys.
   void saveOnClose_data() {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("lock");
+    QTest::addColumn<Lock>("lock");
     QTest::addColumn<bool>("saved");
     const QByteArray clean("[General]\nNotes=mine\nUCDRG=2\n");
     QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-    QTest::newRow("no file yet") << QByteArray() << int(kFree) << true;
-    QTest::newRow("another key beside ours") << clean << int(kFree) << true;
-    QTest::newRow("a folder in the lock's place") << clean << int(kFolder) << false;
-    QTest::newRow("a fresh lock of another host") << clean << int(kOtherHost) << false;
-    QTest::newRow("binary junk") << QByteArray(
-                                        "\x7f"
-                                        "ELF\x02\x01\x01\0\0\0\n\x93\xff=\xfe\n[\x01\x02\nUCDRG\n",
-                                        23)
-                                 << int(kFree) << false;
-    QTest::newRow("UTF-16") << QByteArray(utf16(u"[General]\r\nUCAktuell1=22\r\nNotes=mine\r\n")) << int(kFree)
-                            << false;
-    QTest::newRow("section without ]") << QByteArray("[General\nUCAktuell1=22\nNotes=mine\n") << int(kFree) << false;
-    QTest::newRow("line without =") << QByteArray("[General]\nUCAktuell1=22\nremember the milk\n") << int(kFree)
-                                    << false;
+    QTest::newRow("no file yet") << QByteArray() << kFree << true;
+    QTest::newRow("another key beside ours") << clean << kFree << true;
+    QTest::newRow("a folder in the lock's place") << clean << kFolder << false;
+    QTest::newRow("a fresh lock of another host") << clean << kOtherHost << false;
+    // The start of a program file: stray bytes and an unclosed section.
+    QTest::newRow("binary junk") << QByteArray::fromHex("7f454c460201010000000a93ff3dfe0a5b01020a554344") << kFree
+                                 << false;
+    QTest::newRow("UTF-16") << QByteArray(utf16(u"[General]\r\nUCAktuell1=22\r\nNotes=mine\r\n")) << kFree << false;
+    QTest::newRow("section without ]") << QByteArray("[General\nUCAktuell1=22\nNotes=mine\n") << kFree << false;
+    QTest::newRow("line without =") << QByteArray("[General]\nUCAktuell1=22\nremember the milk\n") << kFree << false;
     QTest::newRow("undecodable @Variant")
-        << QByteArray("[General]\nUCAktuell1=22\nNotes=@Variant(\\0\\0\\0\\x7f\\0)\n") << int(kFree) << false;
+        << QByteArray("[General]\nUCAktuell1=22\nNotes=@Variant(\\0\\0\\0\\x7f\\0)\n") << kFree << false;
   }
 
   void saveOnClose() {
     QFETCH(QByteArray, file);
-    QFETCH(int, lock);
+    QFETCH(Lock, lock);
     QFETCH(bool, saved);
     if (!file.isEmpty()) Put(File(), file);
     if (lock == kFolder) QVERIFY(QDir().mkpath(LockFile() + QStringLiteral("/inside")));
