@@ -35,17 +35,14 @@ class FirstFrameTest : public QObject {
   std::unique_ptr<umrido::ui::TFormUC> Start(bool german, bool bannerFirst) {
     const int stored[] = {2, umrido::ListPositionOf(2, german), 0, german, bannerFirst};
     for (std::size_t i = 0; i < 5; ++i) sandbox_.Store(QLatin1String(umrido::ui::kSettingNames[i]), stored[i]);
+    // A steady caret: the frame must not depend on when it is taken.
+    QApplication::setCursorFlashTime(0);
     auto form = umrido::test::StartWindow();
     QApplication::processEvents();
     return form;
   }
 
  private slots:
-  void initTestCase() {
-    // A steady caret: the frame must not depend on when it is taken.
-    QApplication::setCursorFlashTime(0);
-  }
-
   // The calculator made at start (in front) and made when it first comes to
   // the front later look alike; the banner shows its drawing pixel for pixel.
   void latePanelsLookAsMadeAtStart() {
@@ -102,7 +99,6 @@ class FirstFrameTest : public QObject {
                            .arg(there, here)));
     }
     const QImage reference(name);
-    QVERIFY2(!reference.isNull(), qPrintable(name));
     if (frame != reference.convertToFormat(QImage::Format_RGB32)) {
       frame.save(QDir::temp().filePath(QFileInfo(name).fileName()));
       QFAIL(qPrintable(QStringLiteral("differs from %1; taken frame in %2").arg(name, QDir::tempPath())));
