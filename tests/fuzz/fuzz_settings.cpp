@@ -2,6 +2,8 @@
 // texts, byte strings, missing values. Whatever the store holds, the program
 // starts with values in range, and the list position names the stored
 // quantity in the stored language.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QSettings>
@@ -11,21 +13,19 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "fuzz_reader.h"
 #include "settings_store.h"
 #include "unit_catalogue.h"
 
 namespace {
 
-QVariant ValueFrom(umrido::testing::FuzzReader& in) {
-  const int kind = in.Byte() % 6;
-  if (kind == 0) return QVariant();                                             // missing
-  if (kind == 1) return static_cast<int>(static_cast<std::int8_t>(in.Byte()));  // small, often in range
-  if (kind == 4) return QString::fromLatin1(QByteArray::fromStdString(in.Bytes(12)));
-  if (kind == 5) return static_cast<double>(static_cast<std::int8_t>(in.Byte())) / 3.0;
-  std::uint64_t v = 0;
-  for (int i = 0; i < (kind == 2 ? 4 : 8); ++i) v = (v << 8) | in.Byte();
-  return kind == 2 ? QVariant(static_cast<int>(static_cast<std::uint32_t>(v))) : QVariant(static_cast<qlonglong>(v));
+QVariant ValueFrom(FuzzedDataProvider& in) {
+  const int kind = in.ConsumeIntegralInRange(0, 5);
+  if (kind == 0) return QVariant();                                           // missing
+  if (kind == 1) return static_cast<int>(in.ConsumeIntegral<std::int8_t>());  // small, often in range
+  if (kind == 2) return in.ConsumeIntegral<int>();
+  if (kind == 3) return in.ConsumeIntegral<qlonglong>();
+  if (kind == 4) return QString::fromLatin1(QByteArray::fromStdString(in.ConsumeRandomLengthString(11)));
+  return in.ConsumeIntegral<std::int8_t>() / 3.0;
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static QTemporaryDir dir;
   const QString path = dir.path() + "/settings.ini";
   QFile::remove(path);
-  umrido::testing::FuzzReader in{data, size};
+  FuzzedDataProvider in(data, size);
   {
     QSettings store(path, QSettings::IniFormat);
     for (const char* name : umrido::ui::kSettingNames) {

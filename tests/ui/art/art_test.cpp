@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -21,28 +21,19 @@ using namespace umrido::art;
 
 QImage Pixels(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
 
-// ------------------------------------------------------------- sizes
-
-struct SizeCase {
-  std::string name;
-  std::function<QPixmap(qreal)> make;
-  QSize logical;
-};
-
 // The first frame compares every picture it shows pixel for pixel, at the
 // ratios 1 and 2; the checks here cover what it does not show.
 TEST(ArtSizes, LogicalSizeTimesRatio) {
-  const QPalette palette;
-  const SizeCase cases[] = {
+  const std::tuple<const char*, QPixmap (*)(qreal), QSize> cases[] = {
       {"glyph", [](qreal d) { return GlyphPixmap(Glyph::Swap, d); }, {24, 24}},
-      {"background", [palette](qreal d) { return BackgroundPicture(palette, 386, d); }, {622, 478}},
+      {"background", [](qreal d) { return BackgroundPicture(QPalette(), 386, d); }, {622, 478}},
       {"icon 48", [](qreal d) { return WindowIconPixmap(48, d); }, {48, 48}},
   };
-  for (const SizeCase& c : cases) {
+  for (const auto& [name, make, logical] : cases) {
     for (qreal dpr : {1.0, 1.5, 2.0}) {
-      const QPixmap pixmap = c.make(dpr);
-      EXPECT_EQ(pixmap.size(), c.logical * dpr) << c.name << " at " << dpr;
-      EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), dpr) << c.name;
+      const QPixmap pixmap = make(dpr);
+      EXPECT_EQ(pixmap.size(), logical * dpr) << name << " at " << dpr;
+      EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), dpr) << name;
     }
   }
 }
