@@ -143,12 +143,14 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     QFile file(QStringLiteral(UMRIDO_TEST_DATA "/hints.tsv"));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    // The calculator's keys are made on its first way to the front, here in
-    // the language chosen before.
+    // The calculator's keys are made on their first way to the front, here in
+    // the language chosen before; the all-units panel writes its texts when it
+    // comes to the front.
     form_->SpeedButtonEClick();
-    form_->BringCalculatorToFront();
     for (const bool german : {false, true}) {
       if (german) form_->SpeedButtonDClick();
+      form_->ShowAllUnits();
+      form_->BringCalculatorToFront();
       for (const QString& line : lines) {
         const QStringList f = line.split(QLatin1Char('\t'));
         QCOMPARE(umrido::ui::HintOf(Get(f[0].toLatin1().constData())), f[german ? 1 : 2]);
