@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -27,9 +26,7 @@ TEST(ParseNumber, ReadsTheNumberSyntax) {
                                                            {"3,3621031431120935E-4932", 0x7fffffffffffffefp-16445L}};
   for (const auto& [text, value] : plain) EXPECT_EQ(ParseNumber(text, ',').value_or(-1), value) << text;
   for (const auto& [text, value] : subnormal) EXPECT_EQ(ParseNumber(text, ',').value_or(-1), value) << text;
-}
-
-TEST(ParseNumber, UsesTheSeparatorItIsGiven) {
+  // The separator is the one it is given.
   EXPECT_EQ(ParseNumber("1.5", '.').value_or(0), 1.5L);
   EXPECT_FALSE(ParseNumber("1,5", '.'));
   EXPECT_FALSE(DetectDecimalIsPoint(','));
@@ -78,9 +75,8 @@ TEST(FitNumberText, RoundsTheTextsOwnDigitsOnce) {
   const std::string fixed = "1,23456789012345";
   const std::string sci = "-2,00564037";
   for (std::size_t length = 17; length <= 40; ++length) {
-    for (bool up : {false, true}) {
-      const char next = up ? '5' : '4';
-      const char fill = up ? '0' : '9';
+    for (const auto& [next, fill] : {std::pair{'4', '9'}, std::pair{'5', '0'}}) {
+      const bool up = next == '5';
       const std::string a = fixed + next + std::string(length - fixed.size() - 1, fill);
       const std::string b = sci + next + std::string(length - sci.size() - 6, fill) + "E-570";
       EXPECT_EQ(FitNumberText(a, ',', 16).value_or("-"), up ? "1,23456789012346" : "1,23456789012345") << a;
