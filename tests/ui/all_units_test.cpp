@@ -5,34 +5,23 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPaintEvent>
-#include <QTest>
 #include <QToolButton>
 #include <QToolTip>
-
-#include <utility>
 
 #include "all_units_panel.h"
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 
-using umrido::ListPositionOf;
-using umrido::UnitCatalogue;
 using umrido::test::Keys;
 using umrido::test::U8;
 using umrido::ui::AllUnitsModel;
-
-namespace {
 
 constexpr int kPressure = 22;
 constexpr int kPsi = 13;
 constexpr int kBar = 3;
 constexpr int kKPa = 1;
-
-}  // namespace
 
 class AllUnitsTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
@@ -44,7 +33,7 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
 
   // Pressure with psi as the source and 5 typed, the table in front.
   void FivePsiInTheTable() {
-    umrido::test::ClickListEntry(form_.get(), ListPositionOf(kPressure, true));
+    umrido::test::ClickListEntry(form_.get(), umrido::ListPositionOf(kPressure, true));
     umrido::test::PickUnit(form_.get(), "ImageV", 18 * kPsi + 4);
     TypeIntoEditV("5");
     PressKeys({Qt::Key_F9});
@@ -54,7 +43,7 @@ class AllUnitsTest : public QObject, umrido::test::WindowFixture {
   // language, EditN's text in the target's row, and marks exactly the source
   // and target rows.
   void CheckTableFollows() {
-    const umrido::CategoryEntry* category = UnitCatalogue::Category(State().CurrentCategory);
+    const umrido::CategoryEntry* category = umrido::UnitCatalogue::Category(State().CurrentCategory);
     const bool german = form_->LanguageFlag();
     QCOMPARE(Model()->rowCount(), category->unitCount);
     for (int row = 0; row < category->unitCount; ++row) {

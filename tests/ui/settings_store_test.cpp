@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QStringEncoder>
-#include <QTest>
 
 #include "settings_store.h"
 #include "ui_test_support.h"

@@ -3,12 +3,9 @@
 // banner toggle.
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QTest>
 #include <QToolButton>
 
 #include "category_list.h"
@@ -17,11 +14,8 @@
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 
-using umrido::CategoryAtListPosition;
 using umrido::UnitCatalogue;
 using umrido::test::U8;
-
-namespace {
 
 // Five stored values (invalid: missing) and what the window makes of them;
 // every rule of the check is in the settings store test.
@@ -50,8 +44,6 @@ const struct {
     {"97,58 OK twice", {97, 58}, 2, true, 2, true}, {"98,58", {98, 58}, 1, true, 0, true},
     {"97,57", {97, 57}, 1, true, 0, true},
 };
-
-}  // namespace
 
 // Tests that need stored values store them and start the window again.
 class WindowTest : public QObject, umrido::test::WindowFixture {
@@ -115,7 +107,7 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
     const int germanPosition = 8, englishPosition = 27;  // Druck, Pressure
     auto* list = Get<umrido::ui::CategoryList>("ListBoxUC");
     umrido::test::ClickListEntry(form_.get(), germanPosition);
-    const int category = CategoryAtListPosition(germanPosition, true);
+    const int category = umrido::CategoryAtListPosition(germanPosition, true);
     // Pick a unit and type a value: the switch must keep them.
     umrido::test::PickUnit(form_.get(), "ImageN", 20);
     QTest::keyClicks(Get("EditV"), QStringLiteral("7"));
@@ -214,10 +206,8 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
   // This test runs with the point separator: both the comma key in EditV and
   // the pad's separator key write the point.
   void pointSeparatorFromTheRegionalSettings() {
-    auto* editV = Get<QLineEdit>("EditV");
-    editV->selectAll();
-    QTest::keyClicks(editV, QStringLiteral("2,5"));
-    QCOMPARE(editV->text(), QStringLiteral("2.5"));
+    TypeIntoEditV("2,5");
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("2.5"));
     QCOMPARE(Get<QLineEdit>("EditN")->text(), QStringLiteral("2.5"));
     Click("SpeedButtonRechner");
     for (const char* key : {"SpeedButtonZiffer1", "SpeedButtonKomma", "SpeedButtonZiffer5"}) Click(key);
@@ -251,10 +241,9 @@ class WindowTest : public QObject, umrido::test::WindowFixture {
       asked += watchdog_.TakeAnswered();
       watchdog_.Expect(nullptr);
       // The question names the panel the next start would begin with.
-      if (c.questions > 0) {
-        QVERIFY(seen.contains(bannerFirstNow ? QStringLiteral("mit dem \"Taschenrechner\" beginnen")
-                                             : QStringLiteral("mit dem \"Werbebanner\" beginnen")));
-      }
+      QCOMPARE(seen.contains(bannerFirstNow ? QStringLiteral("mit dem \"Taschenrechner\" beginnen")
+                                            : QStringLiteral("mit dem \"Werbebanner\" beginnen")),
+               c.questions > 0);
     }
     QCOMPARE(asked, c.questions);
     QCOMPARE(form_->BannerFirst(), c.bannerFirstAfter);
