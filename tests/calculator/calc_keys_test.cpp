@@ -267,11 +267,10 @@ TEST_P(Failures, TextAndSideEffects) {
   p.Run(std::string("7 + ") + c.setup);
   const CalcState before = p.calc.State();
   p.Run(c.key);
-  const CalcState& after = p.calc.State();
   EXPECT_EQ(p.Text(), kFailureTexts[static_cast<int>(c.failure)][german]);
   EXPECT_TRUE(IsFailureText(p.Text()));
-  EXPECT_EQ(after.PendingOp, c.resetsOperation ? kOpNone : before.PendingOp);
-  EXPECT_EQ(after.Accumulator, c.resetsOperation ? 0 : before.Accumulator);
+  EXPECT_EQ(p.calc.State().PendingOp, c.resetsOperation ? kOpNone : before.PendingOp);
+  EXPECT_EQ(p.calc.State().Accumulator, c.resetsOperation ? 0 : before.Accumulator);
   EXPECT_TRUE(p.calc.Display().HasFocus());
   EXPECT_EQ(p.calc.Display().SelStart(), p.calc.Display().Length());
   EXPECT_EQ(p.calc.Display().SelLength(), 0);

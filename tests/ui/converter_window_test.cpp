@@ -7,9 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QTest>
 
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
@@ -49,15 +47,8 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
   Q_OBJECT
 
  private:
-  QLineEdit* EditV() const { return Get<QLineEdit>("EditV"); }
-  QLineEdit* EditN() const { return Get<QLineEdit>("EditN"); }
   QString LabelV() const { return Get<QLabel>("LabelV")->text(); }
   QString LabelN() const { return Get<QLabel>("LabelN")->text(); }
-  // Replaces EditV's text by typing.
-  void TypeIntoEditV(const char* text) {
-    EditV()->selectAll();
-    QTest::keyClicks(EditV(), QLatin1String(text));
-  }
 
  private slots:
   void init() { StartFresh(); }
@@ -72,7 +63,7 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(int, position);
     // Leave the default state first, so the choice has something to reset.
     PickUnit(form_.get(), "ImageV", 40);
-    QTest::keyClicks(EditV(), QStringLiteral("42"));
+    QTest::keyClicks(Field("EditV"), QStringLiteral("42"));
     umrido::test::ClickListEntry(form_.get(), position);
     const auto* category = UnitCatalogue::Category(CategoryAtListPosition(position, true));
     QCOMPARE(Get<QLabel>("LabelUnit")->text(), U8(category->nameDe));
@@ -82,11 +73,9 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
                U8(category->units[r].symbolDe));
     QCOMPARE(LabelV(), U8(category->units[0].symbolDe));
     QCOMPARE(LabelN(), LabelV());
-    QCOMPARE(Get("ImageMarkeV")->y(), 11);
-    QCOMPARE(Get("ImageMarkeN")->y(), 11);
-    QCOMPARE(EditV()->text(), QStringLiteral("1"));
-    QCOMPARE(EditN()->text(), QStringLiteral("1"));
-    QCOMPARE(QApplication::focusWidget(), EditV());
+    for (const char* marker : {"ImageMarkeV", "ImageMarkeN"}) QCOMPARE(Get(marker)->y(), 11);
+    for (const char* field : {"EditV", "EditN"}) QCOMPARE(Field(field)->text(), QStringLiteral("1"));
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
   }
 
   void selectorPressAndRelease_data() { umrido::test::AddIndexRows(kSelectorCases); }
@@ -127,38 +116,37 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     TypeIntoEditV("5");
     Click("SpeedButtonCopyN");
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3,106856"));
-    QCOMPARE(QApplication::focusWidget(), EditN());
-    QCOMPARE(EditN()->selectedText(), EditN()->text());
+    QCOMPARE(QApplication::focusWidget(), Field("EditN"));
+    QCOMPARE(Field("EditN")->selectedText(), Field("EditN")->text());
     Click("SpeedButtonSwap");
-    QCOMPARE(EditV()->text(), QStringLiteral("3,106856"));
-    QCOMPARE(EditN()->text(), QStringLiteral("5,0000001"));
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("3,106856"));
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("5,0000001"));
     QCOMPARE(LabelV(), QStringLiteral("mile"));
     QCOMPARE(LabelN(), QStringLiteral("km"));
     QCOMPARE(Get("ImageMarkeV")->y(), 18 * kMile + 11);
     QCOMPARE(Get("ImageMarkeN")->y(), 18 * kKm + 11);
-    QCOMPARE(QApplication::focusWidget(), EditN());
-    QVERIFY(!EditV()->hasSelectedText());
+    QCOMPARE(QApplication::focusWidget(), Field("EditN"));
+    QVERIFY(!Field("EditV")->hasSelectedText());
     QCOMPARE(form_->Conversion().EditV().SelLength(), 8);
-    QTest::keyClick(EditN(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), EditV());
-    QCOMPARE(EditV()->selectedText(), EditV()->text());
-    QVERIFY(!EditN()->hasSelectedText());
+    QTest::keyClick(Field("EditN"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
+    QCOMPARE(Field("EditV")->selectedText(), Field("EditV")->text());
+    QVERIFY(!Field("EditN")->hasSelectedText());
 
     form_->BringCalculatorToFront();
     Click("SpeedButtonInsertCalc");
-    auto* display = Get<QLineEdit>("EditCalc");
-    QCOMPARE(display->text(), QStringLiteral("3,106856"));
-    QCOMPARE(QApplication::focusWidget(), display);
+    QCOMPARE(Field("EditCalc")->text(), QStringLiteral("3,106856"));
+    QCOMPARE(QApplication::focusWidget(), Field("EditCalc"));
     // 1/3E50 shows in 20 characters; it reaches EditV rounded to 16, not cut.
     Click("SpeedButtonCE");
-    QTest::keyClicks(display, QStringLiteral("3E50"));
+    QTest::keyClicks(Field("EditCalc"), QStringLiteral("3E50"));
     for (const char* key : {"SpeedButtonX_1", "SpeedButtonCopyCalc"}) Click(key);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("3,33333333333333E-51"));
-    QCOMPARE(display->selectedText(), display->text());
+    QCOMPARE(Field("EditCalc")->selectedText(), Field("EditCalc")->text());
     Click("SpeedButtonInsertV");
-    QCOMPARE(EditV()->text(), QStringLiteral("3,3333333333E-51"));
-    QCOMPARE(EditN()->text(), QStringLiteral("5,36448E-51"));  // in km
-    QCOMPARE(QApplication::focusWidget(), EditV());
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("3,3333333333E-51"));
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("5,36448E-51"));  // in km
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
     QVERIFY(!form_->Calc().Display().HasFocus());
   }
 
@@ -191,23 +179,22 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     QFETCH(QString, clipboard);
     QFETCH(QString, clipboardAfter);
     QGuiApplication::clipboard()->setText(clipboard);
-    EditV()->setFocus();
-    EditV()->selectAll();
+    TypeIntoEditV("");  // the focus and all selected; the keys follow
     const QKeyCombination specials[] = {Qt::Key_Home,        Qt::Key_Delete,           Qt::Key_Backspace,
                                         Qt::Key_Left,        Qt::SHIFT | Qt::Key_Left, Qt::CTRL | Qt::Key_V,
                                         Qt::CTRL | Qt::Key_X};
     for (QChar c : keys) {
       const int special = QStringLiteral("^~<{[VX").indexOf(c);
       if (special < 0)
-        QTest::keyClicks(EditV(), QString(c));
+        QTest::keyClicks(Field("EditV"), QString(c));
       else
-        QTest::keyClick(EditV(), specials[special].key(), specials[special].keyboardModifiers());
+        QTest::keyClick(Field("EditV"), specials[special].key(), specials[special].keyboardModifiers());
     }
-    QCOMPARE(EditV()->text(), editV);
-    QCOMPARE(EditN()->text(), editN);
+    QCOMPARE(Field("EditV")->text(), editV);
+    QCOMPARE(Field("EditN")->text(), editN);
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboardAfter);
     // The screen shows the engine's caret.
-    QCOMPARE(EditV()->cursorPosition(),
+    QCOMPARE(Field("EditV")->cursorPosition(),
              form_->Conversion().EditV().SelStart() + form_->Conversion().EditV().SelLength());
   }
 
@@ -216,15 +203,15 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
   // behind the engine's back. Ctrl+A selects all.
   void mouseAndSelectAllInEditV() {
     TypeIntoEditV("123");
-    EditN()->setFocus(Qt::MouseFocusReason);
-    QTest::mouseClick(EditV(), Qt::MiddleButton, {}, QPoint(2, 12));
-    QCOMPARE(QApplication::focusWidget(), EditV());
-    QCOMPARE(EditV()->selectedText(), QString());
-    QCOMPARE(EditV()->cursorPosition(), 3);
-    QTest::keyClick(EditV(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(EditV()->selectedText(), QStringLiteral("123"));
-    QTest::keyClick(EditV(), Qt::Key_Delete, Qt::ControlModifier);  // not a Delete of ours
-    QCOMPARE(EditV()->text(), QStringLiteral("123"));
+    Field("EditN")->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(Field("EditV"), Qt::MiddleButton, {}, QPoint(2, 12));
+    QCOMPARE(QApplication::focusWidget(), Field("EditV"));
+    QCOMPARE(Field("EditV")->selectedText(), QString());
+    QCOMPARE(Field("EditV")->cursorPosition(), 3);
+    QTest::keyClick(Field("EditV"), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(Field("EditV")->selectedText(), QStringLiteral("123"));
+    QTest::keyClick(Field("EditV"), Qt::Key_Delete, Qt::ControlModifier);  // not a Delete of ours
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("123"));
   }
 
   // A picture on the clipboard is no text: the field is emptied. (What the
@@ -234,18 +221,17 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     mime->setImageData(QImage(4, 4, QImage::Format_RGB32));
     QGuiApplication::clipboard()->setMimeData(mime);
     Click("SpeedButtonInsertV");
-    QCOMPARE(EditV()->text(), QString());
-    QCOMPARE(EditN()->text(), QStringLiteral("?!"));
+    QCOMPARE(Field("EditV")->text(), QString());
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("?!"));
   }
 
   void editNIsReadOnlyButCopies() {
-    QVERIFY(EditN()->isReadOnly());  // screen readers announce it so
-    EditN()->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(EditN(), QStringLiteral("9"));
-    QTest::keyClick(EditN(), Qt::Key_Backspace);
-    QCOMPARE(EditN()->text(), QStringLiteral("1"));
+    QVERIFY(Field("EditN")->isReadOnly());  // screen readers announce it so
+    Field("EditN")->setFocus(Qt::TabFocusReason);
+    PressKeys({Qt::Key_9, Qt::Key_Backspace}, Field("EditN"));
+    QCOMPARE(Field("EditN")->text(), QStringLiteral("1"));
     QGuiApplication::clipboard()->clear();
-    QTest::keySequence(EditN(), QKeySequence::Copy);
+    QTest::keySequence(Field("EditN"), QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1"));
   }
 };
