@@ -224,6 +224,21 @@ class CalculatorWindowTest : public QObject, umrido::test::WindowFixture {
     QCOMPARE(Get("ImageDRG")->y(), drgTop);
   }
 
+  // A key held down is drawn a shade darker (and a pixel lower right).
+  void aHeldKeyIsShaded() {
+    auto* key = Get<QAbstractButton>("SpeedButtonZiffer5");
+    const auto brightness = [key] {
+      const QImage image = key->grab().toImage();
+      qint64 sum = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) sum += qGray(image.pixel(x, y));
+      return sum / (qint64{image.width()} * image.height());
+    };
+    const qint64 up = brightness();
+    key->setDown(true);
+    QVERIFY(brightness() < up * 9 / 10);
+  }
+
   // A held key repeats its press, and its release is undone only once, at
   // the last release.
   void aHeldKeyIsUndoneAtTheLastRelease() {
