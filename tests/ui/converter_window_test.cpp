@@ -12,9 +12,7 @@
 #include "ui_test_support.h"
 #include "unit_catalogue.h"
 
-using umrido::CategoryAtListPosition;
 using umrido::UnitCatalogue;
-using umrido::test::AddTextRows;
 using umrido::test::PickUnit;
 using umrido::test::U8;
 
@@ -65,7 +63,7 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     PickUnit(form_.get(), "ImageV", 40);
     QTest::keyClicks(Field("EditV"), QStringLiteral("42"));
     umrido::test::ClickListEntry(form_.get(), position);
-    const auto* category = UnitCatalogue::Category(CategoryAtListPosition(position, true));
+    const auto* category = UnitCatalogue::Category(umrido::CategoryAtListPosition(position, true));
     QCOMPARE(Get<QLabel>("LabelUnit")->text(), U8(category->nameDe));
     QCOMPARE(Get("PanelUnit")->height(), category->stripHeight);
     for (int r = 0; r < category->unitCount; ++r)
@@ -169,7 +167,7 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
                                    // A refused paste brings back the text and the caret of
                                    // before the last keystroke, on screen too.
                                    {"12^3V", "12", "12", "--", "--"}};
-    AddTextRows({"keys", "editV", "editN", "clipboard", "clipboardAfter"}, rows);
+    umrido::test::AddTextRows({"keys", "editV", "editN", "clipboard", "clipboardAfter"}, rows);
   }
 
   void typingIntoEditV() {

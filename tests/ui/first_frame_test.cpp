@@ -5,13 +5,11 @@
 // font standing in for Arial are those of frames/taken_with.txt.
 // UMRIDO_RECORD_FRAMES=1 writes the references and that file anew (only ever
 // from a build whose pictures are known right).
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QImage>
-#include <QTest>
 #include <QToolButton>
 
 #include "baked.h"

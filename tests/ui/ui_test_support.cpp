@@ -1,6 +1,5 @@
 #include "ui_test_support.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QSettings>
 #include <QStandardPaths>
