@@ -82,7 +82,8 @@ TEST(Baked, UnpacksToTheDrawing) {
   for (qreal dpr : kBakedRatios) {
     for (const char* name : kBakedNames) stored.emplace_back(name, dpr);
   }
-  for (qreal scale : kGlyphScales) stored.emplace_back("glyphs", scale);
+  // The flat buttons ask for their glyphs 22 pixels wide at every ratio.
+  for (qreal dpr : kBakedRatios) stored.emplace_back("glyphs", 22 * dpr / 24);
   for (int size : kIconSizes) stored.emplace_back("icon" + std::to_string(size), 1);
   for (const auto& [name, dpr] : stored) {
     const QImage baked = Baked(name.c_str(), dpr);
