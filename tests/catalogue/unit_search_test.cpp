@@ -83,11 +83,11 @@ TEST(UnitSearch, FindsUnitsByEveryKindOfName) {
       {"druck", "bar", MatchRank::Word},
       // The degree sign belongs to the symbol: "F" alone is the femto prefix,
       // and Btu/ft.h°F holds the sign as a word of its own. Typed without the
-      // sign, the "C" of kcal/m.h°C is a word of its own too.
+      // sign, the "F" of Btu/lb°F is a word of its own too.
       {"°F", "°F", MatchRank::ExactSymbol},
       {"°F", "Btu/ft.h°F", MatchRank::Word},
       {"F", "f", MatchRank::ExactSymbol},
-      {"kcal m h c", "kcal/m.h°C", MatchRank::Word},
+      {"f lb btu", "Btu/lb°F", MatchRank::Word},
   };
   for (const auto& [query, symbol, rank] : cases) {
     const std::vector<UnitMatch> found = UnitSearch::Shared().Find(query);
