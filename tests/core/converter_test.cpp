@@ -96,6 +96,8 @@ TEST(Converter, KeystrokesAreFilteredAndUndone) {
       // The duplicate test sees selected text too: the minus inside the
       // selection blocks a new minus even though it would be replaced.
       {"DuplicateInSelection", U"-5\x02-", "-5", 0, "-5"},
+      // A refused key leaves the selection, so the next key replaces it.
+      {"LetterKeepsTheSelection", U"123\x02x5", "5", 1, "5"},
       {"SixteenCharacters", U"12345678901234567", "1234567890123456", 16, "1,2345679E15"},
       {"BackspaceToEmpty", U"5\b", "", 0, "?!"},
   };
