@@ -79,6 +79,14 @@ def main():
         assert len(entries) == 21 and "Kilometer (km)" in entries, entries
         assert all(e.getRoleName() == "radio button" for e in source)
         assert checked(source) == ["Meter (m)"] and checked(target) == ["Meter (m)"], (checked(source), checked(target))
+        # Each entry covers its row of the selector (rows 18 pixels apart, 16
+        # high) and is described by its symbol.
+        for group in (source, target):
+            box = group.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            for row, entry in enumerate(group):
+                e = entry.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                assert (e.x, e.y, e.width, e.height) == (box.x, box.y + 18 * row, box.width, 16), (group.name, row, e)
+        assert source[6].description == "km" and target[20].description == "sm", (source[6].description, target[20].description)
 
         # A screen reader's "press" on an entry picks that unit.
         km = next(e for e in source if e.name == "Kilometer (km)")
