@@ -62,6 +62,9 @@ class ConverterWindowTest : public QObject, umrido::test::WindowFixture {
     // Leave the default state first, so the choice has something to reset.
     PickUnit(form_.get(), "ImageV", 40);
     QTest::keyClicks(Field("EditV"), QStringLiteral("42"));
+    // The right button chooses nothing, not even the quantity in use again.
+    umrido::test::ClickListEntry(form_.get(), 19, Qt::RightButton);
+    QCOMPARE(Field("EditV")->text(), QStringLiteral("42"));
     umrido::test::ClickListEntry(form_.get(), position);
     const auto* category = UnitCatalogue::Category(umrido::CategoryAtListPosition(position, true));
     QCOMPARE(Get<QLabel>("LabelUnit")->text(), U8(category->nameDe));

@@ -70,10 +70,10 @@ void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton 
   QTest::mouseRelease(Find(form, selector), button, {}, releaseAt.isNull() ? QPoint(8, y) : releaseAt);
 }
 
-void ClickListEntry(const QWidget* form, int position) {
+void ClickListEntry(const QWidget* form, int position, Qt::MouseButton button) {
   auto* list = Find<umrido::ui::CategoryList>(form, "ListBoxUC");
   list->scrollToItem(list->item(position));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(position)).center());
+  QTest::mouseClick(list->viewport(), button, {}, list->visualItemRect(list->item(position)).center());
 }
 
 }  // namespace umrido::test

@@ -98,7 +98,7 @@ inline QString U8(std::string_view s) { return QString::fromUtf8(s.data(), stati
 void PickUnit(const QWidget* form, const char* selector, int y, Qt::MouseButton button = Qt::LeftButton,
               QPoint releaseAt = {});
 // A click on the entry at `position` of the quantity list.
-void ClickListEntry(const QWidget* form, int position);
+void ClickListEntry(const QWidget* form, int position, Qt::MouseButton button = Qt::LeftButton);
 
 // Creates the window as at program start, shows and activates it.
 std::unique_ptr<ui::TFormUC> StartWindow();
