@@ -71,7 +71,11 @@ TEST(Background, RepaintingTheStripFrameMatchesAFreshPicture) {
 
 TEST(Icon, TitleBarAndTaskSwitcherSizes) {
   const QList<QSize> sizes = ApplicationIcon().availableSizes();
-  for (int s : {16, 32, 128}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+  for (int s : {16, 32, 128}) {
+    EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+    // A stored size is handed out as stored, not scaled down from a larger one.
+    EXPECT_EQ(ApplicationIcon().pixmap(s).toImage(), Picture(qPrintable(QStringLiteral("icon%1").arg(s)), 1).toImage());
+  }
 }
 
 // Every stored picture unpacks to exactly what the drawing code makes in this
