@@ -32,6 +32,9 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 FAULTS = os.path.join(ROOT, "tests", "mutation", "faults.txt")
 EQUIVALENTS = os.path.join(ROOT, "tests", "mutation", "equivalents.txt")
 FOLDERS = ["catalogue", "core", "calculator", "ui"]
+# A build of one fault takes a minute or two; one that takes ten hangs (a
+# fault can make the artwork's baking loop), and counts as not compiling.
+BUILD_TIMEOUT = 600
 
 
 class Fault:
@@ -371,12 +374,18 @@ def parse_equivalents(path):
 # ------------------------------------------------------------ the working copy
 
 def run(cmd, cwd, timeout=None):
-    try:
-        r = subprocess.run(cmd, cwd=cwd, timeout=timeout, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                           text=True, errors="replace")
-        return r.returncode, r.stdout or ""
-    except subprocess.TimeoutExpired:
-        return None, ""
+    """(exit code, output); (None, "") when the time ran out."""
+    # A session of its own, so that a hang ends with all it started: a fault
+    # can make a build step (the artwork's baking) loop as well as a test.
+    with subprocess.Popen(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                          errors="replace", start_new_session=True) as p:
+        try:
+            out, _ = p.communicate(timeout=timeout)
+            return p.returncode, out or ""
+        except subprocess.TimeoutExpired:
+            os.killpg(p.pid, signal.SIGKILL)
+            p.communicate()
+            return None, ""
 
 
 MIRRORED = ("CMAKE_BUILD_TYPE", "CMAKE_CXX_COMPILER", "CMAKE_C_COMPILER", "CMAKE_CXX_COMPILER_LAUNCHER",
@@ -564,7 +573,7 @@ class Runner:
             for target, tests in steps:
                 names = [target] if isinstance(target, str) else target
                 code, out = run(["cmake", "--build", self.build, "--parallel", self.jobs, "--target", *names],
-                                self.build)
+                                self.build, timeout=BUILD_TIMEOUT)
                 if code != 0:
                     if self.verbose:
                         print(out[-3000:])
