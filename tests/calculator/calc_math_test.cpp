@@ -36,7 +36,9 @@ TEST(DisplayForms, ExtremesReadBackWithin16Characters) {
 }
 
 // Whole powers that fit the 64-bit mantissa stay exact, and so do the powers of
-// 2 and 10 and a root whose reciprocal degree is a whole number.
+// 2 and 10 and a root whose reciprocal degree is a whole number; a negative
+// whole power is the correctly rounded reciprocal (3^-41 worked out in exact
+// fractions).
 TEST(Powers, ExactCasesStayExact) {
   struct Row {
     Extended base, exponent, exact;
@@ -49,6 +51,7 @@ TEST(Powers, ExactCasesStayExact) {
                         {10, 27, 1e27L},
                         {10, -2, Extended(1) / 100},
                         {10, -27, Extended(1) / 1e27L},
+                        {3, -41, 0x8179c704bd3c576ap-128L},
                         {1, 1e4000L, 1},
                         {0, 5, 0}};
   for (const Row& r : powers) {
